@@ -18,6 +18,11 @@ class IUserPrompt {
                            MessageIcon icon = MessageIcon::Exclamation) = 0;
   // A Yes/No question; true for Yes.
   virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
+  // A file chooser for opening one file; filter as Qt writes it ("Video (*.avi)").
+  // Empty when the user cancels.
+  virtual std::string ChooseOpenFile(const std::string& caption, const std::string& filter) = 0;
+  // A folder chooser; empty when the user cancels.
+  virtual std::string ChooseFolder(const std::string& caption) = 0;
 };
 
 // Records what was shown and answers questions from a script (Yes when empty).
@@ -38,10 +43,20 @@ class RecordingPrompt : public IUserPrompt {
     answers.erase(answers.begin());
     return answer;
   }
+  std::string ChooseOpenFile(const std::string& caption, const std::string&) override {
+    questions.push_back({"open file", caption});
+    return chosenFile;
+  }
+  std::string ChooseFolder(const std::string& caption) override {
+    questions.push_back({"choose folder", caption});
+    return chosenFolder;
+  }
 
   std::vector<Shown> messages;
   std::vector<Shown> questions;
   std::vector<bool> answers;
+  std::string chosenFile;
+  std::string chosenFolder;
 };
 
 }  // namespace motrevix
