@@ -9,7 +9,8 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion("0.1");
 
   QCommandLineParser parser;
-  parser.setApplicationDescription("Motrevix: viewer for the recordings of the RD-310 dash camera.");
+  parser.setApplicationDescription(
+      "Motrevix: viewer for the recordings of the RD-310 dash camera.");
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addPositionalArgument("folder", "A card or folder of recordings to show.", "[folder]");

@@ -2,18 +2,22 @@ include(GoogleTest)
 
 # motrevix_add_gtest(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2)
 # Builds one GoogleTest executable and registers its cases with CTest. Every test
-# runs with Qt's offscreen platform and knows where the built programs and the
-# source tree are (MOTREVIX_BIN_DIR, MOTREVIX_SOURCE_DIR).
+# program runs with Qt's offscreen platform and knows where the built programs and
+# the source tree are (MOTREVIX_BIN_DIR, MOTREVIX_SOURCE_DIR, MOTREVIX_TEST_TMP):
+# tests/support/test_environment.cpp sets them before main. A test program may
+# define its own main (e.g. to create a QApplication); gtest_main is used otherwise.
 function(motrevix_add_gtest name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
+  add_executable(${name} ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/test_environment.cpp)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_compile_definitions(${name} PRIVATE
+    MOTREVIX_TEST_BIN_DIR="${CMAKE_BINARY_DIR}/bin"
+    MOTREVIX_TEST_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+    MOTREVIX_TEST_TMP_DIR="${CMAKE_BINARY_DIR}/test-tmp")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 30
-    PROPERTIES
-      TIMEOUT 300
-      ENVIRONMENT
-        "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_CHROMIUM_FLAGS=--no-sandbox --disable-gpu;MOTREVIX_BIN_DIR=${CMAKE_BINARY_DIR}/bin;MOTREVIX_SOURCE_DIR=${CMAKE_SOURCE_DIR};MOTREVIX_TEST_TMP=${CMAKE_BINARY_DIR}/test-tmp")
+    PROPERTIES TIMEOUT 300)
 endfunction()

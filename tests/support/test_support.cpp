@@ -67,8 +67,8 @@ ProcessResult RunTool(const std::string& tool, const std::vector<std::string>& a
 }
 
 ProbedFile Probe(const fs::path& file, bool countPackets) {
-  std::vector<std::string> args = {"-v", "error", "-print_format", "json", "-show_format",
-                                   "-show_streams"};
+  std::vector<std::string> args = {"-v",   "error",        "-print_format",
+                                   "json", "-show_format", "-show_streams"};
   if (countPackets) args.push_back("-count_packets");
   args.push_back(file.string());
   ProcessResult run = Run("ffprobe", args);
@@ -80,7 +80,8 @@ ProbedFile Probe(const fs::path& file, bool countPackets) {
   for (const auto& value : root["streams"].toArray()) {
     const QJsonObject s = value.toObject();
     ProbedStream stream;
-    stream.codecType = s["codec_type"].toString().toStdString();
+    // ffprobe leaves codec_type out for a stream of unknown type (AVI data).
+    stream.codecType = s["codec_type"].toString("unknown").toStdString();
     stream.codecName = s["codec_name"].toString().toStdString();
     stream.profile = s["profile"].toString().toStdString();
     stream.width = s["width"].toInt();

@@ -16,10 +16,8 @@ struct Subcommand {
 };
 
 constexpr Subcommand kSubcommands[] = {
-    {"info", "FILE: streams, duration and telemetry counts of a recording",
-     motrevix::cli::RunInfo},
-    {"play", "FILE: play a recording headless and report what was shown",
-     motrevix::cli::RunPlay},
+    {"info", "FILE: streams, duration and telemetry counts of a recording", motrevix::cli::RunInfo},
+    {"play", "FILE: play a recording headless and report what was shown", motrevix::cli::RunPlay},
     {"telemetry", "FILE [--json|--csv|--gpx]: the telemetry records of a recording",
      motrevix::cli::RunTelemetry},
     {"scan", "FOLDER [--hour H|--minute M|--day YYYY-MM-DD] [--json]: list recordings",

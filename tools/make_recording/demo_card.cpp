@@ -21,9 +21,11 @@ struct DemoRecording {
 constexpr DemoRecording kDemoRecordings[] = {
     {"Normal", "N", "2024-05-17 08:31:05", Container::Avi, 2, VideoCodec::H264, AudioCodec::Aac, 8},
     {"Normal", "N", "2024-05-17 08:32:05", Container::Avi, 2, VideoCodec::H264, AudioCodec::Aac, 6},
-    {"Normal", "N", "2024-05-17 09:05:40", Container::Avi, 1, VideoCodec::Mpeg4, AudioCodec::Pcm, 5},
+    {"Normal", "N", "2024-05-17 09:05:40", Container::Avi, 1, VideoCodec::Mpeg4, AudioCodec::Pcm,
+     5},
     {"Normal", "N", "2024-05-17 13:20:00", Container::Mp4, 2, VideoCodec::H264, AudioCodec::Aac, 5},
-    {"Normal", "N", "2024-05-18 07:58:12", Container::Avi, 2, VideoCodec::Mpeg4, AudioCodec::Aac, 6},
+    {"Normal", "N", "2024-05-18 07:58:12", Container::Avi, 2, VideoCodec::Mpeg4, AudioCodec::Aac,
+     6},
     {"Normal", "N", "2024-05-18 18:45:30", Container::Avi, 2, VideoCodec::H264, AudioCodec::Aac, 5},
     {"Normal", "N", "2024-05-18 18:46:30", Container::Mp4, 1, VideoCodec::H264, AudioCodec::Aac, 4},
     {"Event", "E", "2024-05-17 08:33:47", Container::Avi, 2, VideoCodec::H264, AudioCodec::Aac, 6},

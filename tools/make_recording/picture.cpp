@@ -15,8 +15,8 @@ void DrawPicture(AVFrame* frame, int frameNumber, pattern::Channel channel) {
   for (int y = 0; y < h; ++y) {
     std::uint8_t* row = frame->data[0] + static_cast<long>(y) * frame->linesize[0];
     for (int x = 0; x < w; ++x) {
-      const bool inSquare = x >= squareX && x < squareX + square && y >= squareY &&
-                            y < squareY + square;
+      const bool inSquare =
+          x >= squareX && x < squareX + square && y >= squareY && y < squareY + square;
       row[x] = inSquare ? 230 : static_cast<std::uint8_t>(60 + ((x + y + frameNumber * 3) % 96));
     }
   }

@@ -66,10 +66,26 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& line, s
   std::string format = "AVI";
   using Setter = std::function<bool(const std::string&)>;
   const std::map<std::string, Setter> setters = {
-      {"--out", [&](const std::string& v) { r.outPath = v; return !v.empty(); }},
-      {"--dir", [&](const std::string& v) { line.outDir = v; return !v.empty(); }},
-      {"--card", [&](const std::string& v) { line.cardDir = v; return !v.empty(); }},
-      {"--prefix", [&](const std::string& v) { line.prefix = v; return !v.empty(); }},
+      {"--out",
+       [&](const std::string& v) {
+         r.outPath = v;
+         return !v.empty();
+       }},
+      {"--dir",
+       [&](const std::string& v) {
+         line.outDir = v;
+         return !v.empty();
+       }},
+      {"--card",
+       [&](const std::string& v) {
+         line.cardDir = v;
+         return !v.empty();
+       }},
+      {"--prefix",
+       [&](const std::string& v) {
+         line.prefix = v;
+         return !v.empty();
+       }},
       {"--format",
        [&](const std::string& v) {
          format = Upper(v);
@@ -78,17 +94,24 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& line, s
       {"--channels", [&](const std::string& v) { return ParseInt(v, 1, 2, r.channels); }},
       {"--video",
        [&](const std::string& v) {
-         if (v == "h264") r.video = VideoCodec::H264;
-         else if (v == "mpeg4") r.video = VideoCodec::Mpeg4;
-         else return false;
+         if (v == "h264")
+           r.video = VideoCodec::H264;
+         else if (v == "mpeg4")
+           r.video = VideoCodec::Mpeg4;
+         else
+           return false;
          return true;
        }},
       {"--audio",
        [&](const std::string& v) {
-         if (v == "aac") r.audio = AudioCodec::Aac;
-         else if (v == "pcm") r.audio = AudioCodec::Pcm;
-         else if (v == "none") r.audio = AudioCodec::None;
-         else return false;
+         if (v == "aac")
+           r.audio = AudioCodec::Aac;
+         else if (v == "pcm")
+           r.audio = AudioCodec::Pcm;
+         else if (v == "none")
+           r.audio = AudioCodec::None;
+         else
+           return false;
          return true;
        }},
       {"--seconds", [&](const std::string& v) { return ParseInt(v, 1, 4 * 3600, r.seconds); }},
@@ -141,10 +164,12 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& line, s
     r.container = format == "MP4" ? Container::Mp4 : Container::Avi;
     r.outPath = line.outDir + "/" + CameraFileName(line.prefix, r.start, r.container);
   } else {
-    const std::string ext = r.outPath.size() >= 4 ? Upper(r.outPath.substr(r.outPath.size() - 4))
-                                                  : std::string();
-    if (ext == ".AVI") r.container = Container::Avi;
-    else if (ext == ".MP4") r.container = Container::Mp4;
+    const std::string ext =
+        r.outPath.size() >= 4 ? Upper(r.outPath.substr(r.outPath.size() - 4)) : std::string();
+    if (ext == ".AVI")
+      r.container = Container::Avi;
+    else if (ext == ".MP4")
+      r.container = Container::Mp4;
     else {
       error = "the output file must end in .AVI or .MP4";
       return false;

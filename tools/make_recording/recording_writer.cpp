@@ -27,18 +27,18 @@ constexpr int kAviRecordsPerSecond = 11;
 // flags, justification, background, text box, default style and a font table.
 std::vector<std::uint8_t> TimedTextDescription() {
   return {
-      0, 0, 0, 0,              // display flags
-      1, 0xFF,                 // horizontal and vertical justification
-      0, 0, 0, 0,              // background colour
-      0, 0, 0, 0, 0, 0, 0, 0,  // text box
-      0, 0, 0, 0,              // style: first and last character
-      0, 1,                    // font id
-      0,                       // face style
-      0x12,                    // font size
-      0xFF, 0xFF, 0xFF, 0xFF,  // text colour
-      0, 0, 0, 18, 'f', 't', 'a', 'b',  // font table box
-      0, 1,                             // one entry
-      0, 1, 5, 'S', 'e', 'r', 'i', 'f',
+      0,    0,    0,    0,                         // display flags
+      1,    0xFF,                                  // horizontal and vertical justification
+      0,    0,    0,    0,                         // background colour
+      0,    0,    0,    0,    0,   0,   0,   0,    // text box
+      0,    0,    0,    0,                         // style: first and last character
+      0,    1,                                     // font id
+      0,                                           // face style
+      0x12,                                        // font size
+      0xFF, 0xFF, 0xFF, 0xFF,                      // text colour
+      0,    0,    0,    18,   'f', 't', 'a', 'b',  // font table box
+      0,    1,                                     // one entry
+      0,    1,    5,    'S',  'e', 'r', 'i', 'f',
   };
 }
 
@@ -207,9 +207,8 @@ class Writer {
     int ret = av_frame_make_writable(video.frame.get());
     if (ret < 0) return Fail(error, "out of memory", ret);
     DrawPicture(video.frame.get(), index, video.channel);
-    video.frame->pts = options_.video == VideoCodec::H264
-                           ? index
-                           : std::llround(index * 1000.0 / options_.fps);
+    video.frame->pts =
+        options_.video == VideoCodec::H264 ? index : std::llround(index * 1000.0 / options_.fps);
     video.frame->pict_type = AV_PICTURE_TYPE_NONE;
     ret = avcodec_send_frame(video.encoder.get(), video.frame.get());
     if (ret < 0) return Fail(error, "cannot encode a picture", ret);
@@ -222,8 +221,8 @@ class Writer {
     while (audio_->samplesDone < untilSample) {
       const bool last = audio_->samplesTotal - audio_->samplesDone <= frameSize;
       if (!last && untilSample - audio_->samplesDone < frameSize) break;  // whole frames only
-      const int count =
-          static_cast<int>(std::min<std::int64_t>(frameSize, audio_->samplesTotal - audio_->samplesDone));
+      const int count = static_cast<int>(
+          std::min<std::int64_t>(frameSize, audio_->samplesTotal - audio_->samplesDone));
       AVFrame* frame = audio_->frame.get();
       av_frame_unref(frame);
       frame->nb_samples = count;
