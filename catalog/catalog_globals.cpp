@@ -1,0 +1,13 @@
+#include "catalog/catalog_globals.h"
+
+namespace motrevix::catalog {
+
+int g_nSelectedHour = 0;
+int g_nSelectedMinute = 0;
+
+void ResetCatalogGlobals() {
+  g_nSelectedHour = 0;
+  g_nSelectedMinute = 0;
+}
+
+}  // namespace motrevix::catalog
