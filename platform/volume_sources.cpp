@@ -1,0 +1,104 @@
+#include "platform/volume_sources.h"
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "platform/volume_fd.h"
+#include "platform/volume_fd_raw.h"
+
+namespace motrevix {
+namespace {
+
+VolumeOpenResult Refused(VolumeOpenStatus status, std::string reason) {
+  VolumeOpenResult result;
+  result.status = status;
+  result.reason = std::move(reason);
+  return result;
+}
+
+std::string OpenFailureText(const std::string& name, int error) {
+  switch (error) {
+    case EROFS:
+    case EACCES:
+    case EPERM:
+      return "write access to " + name + " was refused (" + ErrnoText(error) +
+             "); is the card write-protected?";
+    case ENOMEDIUM:
+      return name + " has no medium";
+    default:
+      return name + " cannot be opened (" + ErrnoText(error) + ")";
+  }
+}
+
+}  // namespace
+
+VolumeOpenResult OpenBlockDeviceForWriting(const std::string& devicePath) {
+  VolumeFd fd(::open(devicePath.c_str(), O_RDWR | O_EXCL | O_CLOEXEC));
+  if (!fd.IsOpen()) {
+    const int error = errno;
+    if (error == EBUSY)
+      return Refused(VolumeOpenStatus::Busy, devicePath +
+                                                 " is in use (mounted, or opened by another "
+                                                 "program)");
+    return Refused(VolumeOpenStatus::Failed, OpenFailureText(devicePath, error));
+  }
+  struct stat info {};
+  if (::fstat(fd.Get(), &info) != 0 || !S_ISBLK(info.st_mode))
+    return Refused(VolumeOpenStatus::Failed, devicePath + " is not a block device");
+  VolumeOpenResult result;
+  result.status = VolumeOpenStatus::Opened;
+  result.volume =
+      std::make_unique<FdRawVolume>(std::move(fd), RawVolumeKind::BlockDevice, devicePath);
+  return result;
+}
+
+VolumeOpenResult OpenImageFileForWriting(const std::string& imagePath) {
+  VolumeFd fd(::open(imagePath.c_str(), O_RDWR | O_CLOEXEC));
+  if (!fd.IsOpen()) return Refused(VolumeOpenStatus::Failed, OpenFailureText(imagePath, errno));
+  struct stat info {};
+  if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode))
+    return Refused(VolumeOpenStatus::Failed, imagePath + " is not a regular file");
+  VolumeOpenResult result;
+  result.status = VolumeOpenStatus::Opened;
+  result.volume = std::make_unique<FdRawVolume>(std::move(fd), RawVolumeKind::ImageFile, imagePath);
+  return result;
+}
+
+std::vector<VolumeCandidate> RemovableDriveSource::FindCandidates() {
+  std::vector<VolumeCandidate> candidates;
+  for (const auto& volume : FindRemovableVolumes(m_paths)) {
+    // Shared read access and a non-zero length: a reader without a card fails here.
+    VolumeFd probe(::open(volume.devicePath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!probe.IsOpen()) continue;
+    std::uint64_t bytes = 0;
+    if (::ioctl(probe.Get(), BLKGETSIZE64, &bytes) != 0 || bytes == 0) continue;
+    candidates.push_back({volume.devicePath, bytes, volume.mountPoints});
+  }
+  return candidates;
+}
+
+VolumeOpenResult RemovableDriveSource::OpenForWriting(const VolumeCandidate& candidate) {
+  return OpenBlockDeviceForWriting(candidate.name);
+}
+
+std::vector<VolumeCandidate> ImageFileSource::FindCandidates() {
+  std::vector<VolumeCandidate> candidates;
+  for (const auto& image : m_images) {
+    VolumeFd probe(::open(image.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!probe.IsOpen()) continue;
+    struct stat info {};
+    if (::fstat(probe.Get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0) continue;
+    candidates.push_back({image.string(), static_cast<std::uint64_t>(info.st_size), {}});
+  }
+  return candidates;
+}
+
+VolumeOpenResult ImageFileSource::OpenForWriting(const VolumeCandidate& candidate) {
+  return OpenImageFileForWriting(candidate.name);
+}
+
+}  // namespace motrevix

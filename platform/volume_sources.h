@@ -1,0 +1,44 @@
+#pragma once
+// The two kinds of volume: block devices of removable cards, and image files.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/volume_discovery.h"
+#include "platform/volume_types.h"
+
+namespace motrevix {
+
+// Opens a block device read-write and exclusively (O_EXCL): refused with Busy
+// while it is mounted or held exclusively by another program.
+VolumeOpenResult OpenBlockDeviceForWriting(const std::string& devicePath);
+
+// Opens an existing regular file read-write as a volume.
+VolumeOpenResult OpenImageFileForWriting(const std::string& imagePath);
+
+// The volumes of removable devices that have a medium.
+class RemovableDriveSource : public IVolumeSource {
+ public:
+  explicit RemovableDriveSource(SystemPaths paths = {}) : m_paths(std::move(paths)) {}
+  std::vector<VolumeCandidate> FindCandidates() override;
+  VolumeOpenResult OpenForWriting(const VolumeCandidate& candidate) override;
+
+ private:
+  SystemPaths m_paths;
+};
+
+// Disk-image files named by the caller; each is a candidate while it exists and
+// is not empty.
+class ImageFileSource : public IVolumeSource {
+ public:
+  explicit ImageFileSource(std::vector<std::filesystem::path> images)
+      : m_images(std::move(images)) {}
+  std::vector<VolumeCandidate> FindCandidates() override;
+  VolumeOpenResult OpenForWriting(const VolumeCandidate& candidate) override;
+
+ private:
+  std::vector<std::filesystem::path> m_images;
+};
+
+}  // namespace motrevix
