@@ -51,8 +51,7 @@ bool LoadSetupRecord(const std::filesystem::path& cardRoot, IUserPrompt& prompt)
 
 SetupFields LoadSettingsPage(const std::filesystem::path& cardRoot, IUserPrompt& prompt) {
   if (LoadSetupRecord(cardRoot, prompt)) return FieldsFromRecord(g_SetupRecord);
-  ApplySetupDefaults(g_SetupRecord);
-  return DefaultSetupFields();
+  return ApplyDefault();
 }
 
 CSetupRecord RecordToSave(const CSetupRecord& base, const SetupFields& fields) {

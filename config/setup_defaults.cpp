@@ -48,4 +48,9 @@ SetupFields DefaultSetupFields() {
   return fields;
 }
 
+SetupFields ApplyDefault() {
+  ApplySetupDefaults(g_SetupRecord);
+  return DefaultSetupFields();
+}
+
 }  // namespace motrevix::config

@@ -15,4 +15,7 @@ void ApplySetupDefaults(CSetupRecord& record);
 // entry time 5 minutes, parking LED on, GMT+09:00, 30 fps, FULL HD, Normal, Fine.
 SetupFields DefaultSetupFields();
 
+// The DEFAULT button: DEFAULT into g_SetupRecord, and the page values to show.
+SetupFields ApplyDefault();
+
 }  // namespace motrevix::config

@@ -89,6 +89,25 @@ TEST(ConfigCli, SetKeepsTheCardsOtherBytesAndDefaultsKeepsWhatDefaultKeeps) {
   EXPECT_EQ(saved.substr(0, 44), std::string(44, '\0'));
 }
 
+TEST(ConfigCli, SetStartsFromDefaultWithoutAFileButNeverReplacesAnUnreadableOne) {
+  const auto card = motrevix::test::ScratchDir();
+  auto run = Config({"set", card.string(), "audio=off"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.err.find("rdsetup.cfg was not found."), std::string::npos) << run.err;
+  const CSetupRecord record = test::RecordFrom(ReadAll(card / "rdsetup.cfg"));
+  EXPECT_EQ(record.Get(off::kAudioRecording), 0);
+  EXPECT_EQ(record.Get(off::kTimeZone), 540);
+
+  const auto other = card / "other";
+  std::filesystem::create_directories(other / "rdsetup.cfg");
+  run = Config({"set", other.string(), "audio=off"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(std::filesystem::is_directory(other / "rdsetup.cfg"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(other),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
 TEST(ConfigCli, ShowOfAShortFileReadsTheRestAsZero) {
   const auto card = motrevix::test::ScratchDir();
   CSetupRecord record;

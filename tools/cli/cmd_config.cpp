@@ -175,15 +175,26 @@ int Set(const fs::path& cardRoot, const Args& words, std::ostream& out, std::ost
                                     " (", DescribeWords(*field), ")"));
     assignments.push_back({field, *value});
   }
-  // Open the page as the dialog does, change its controls, save.
+  // Open the page as the dialog does, change its controls, save. Unlike the dialog, a
+  // file that is there but cannot be read is not replaced by DEFAULT: nobody has
+  // seen the message and chosen to save.
   StreamPrompt prompt(err);
-  const SetupFields shown = LoadSettingsPage(cardRoot, prompt);
+  const fs::path path = CameraFilePath(cardRoot, kSetupFileName);
+  const RecordReadResult read = ReadSetupRecord(path, g_SetupRecord);
+  if (!read.ok && read.error != ENOENT) {
+    err << "motrevix-cli config: " << ReadErrorMessage(path, read.error) << "\n";
+    return kFailed;
+  }
+  if (!read.ok)
+    err << "motrevix-cli config: " << ReadErrorMessage(path, read.error)
+        << " Starting from the DEFAULT values.\n";
+  const SetupFields shown = read.ok ? FieldsFromRecord(g_SetupRecord) : ApplyDefault();
   CSetupRecord edited = g_SetupRecord;
   ApplyFieldsToRecord(shown, edited);
   for (const auto& assignment : assignments) edited.Set(assignment.field->offset, assignment.value);
   ReplacingFileWriter writer;
   if (!SaveSetupRecord(cardRoot, FieldsFromRecord(edited), prompt, writer)) return kFailed;
-  out << "wrote " << CameraFilePath(cardRoot, kSetupFileName).string() << "\n";
+  out << "wrote " << path.string() << "\n";
   return 0;
 }
 
