@@ -54,7 +54,8 @@ std::optional<GeoPosition> FixPosition(const CGPSData& gps) {
   const auto longitude = DegreesFromDegreesMinutes(gps.m_dLongitude);
   if (!latitude || !longitude || std::fabs(*latitude) > 90.0 || std::fabs(*longitude) > 180.0)
     return std::nullopt;
-  return GeoPosition{*latitude, *longitude};
+  // 180 degrees east is 180 degrees west; GPX takes -180 <= longitude < 180.
+  return GeoPosition{*latitude, *longitude == 180.0 ? -180.0 : *longitude};
 }
 
 }  // namespace motrevix

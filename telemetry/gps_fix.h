@@ -29,8 +29,8 @@ std::optional<UtcTime> FixUtcTime(const CGPSData& gps);
 // "2024-05-16T23:31:05Z"
 std::string IsoUtcText(const UtcTime& time);
 
-// Latitude and longitude in decimal degrees when the sample is a valid fix with a
-// position on the globe.
+// Latitude (-90..90) and longitude (-180 up to, not including, 180) in decimal
+// degrees when the sample is a valid fix with a position on the globe.
 struct GeoPosition {
   double latitude = 0;
   double longitude = 0;

@@ -89,6 +89,31 @@ TEST(GpsFixTest, UtcTimeIsTheRecordsOwnWithoutTheDisplayShift) {
   }
 }
 
+TEST(GpsFixTest, PositionsAreOnlyThoseOfValidFixesOnTheGlobe) {
+  const struct {
+    double latitude, longitude;
+    int valid;
+    std::optional<std::pair<double, double>> position;
+  } cases[] = {
+      {3733.12, 12658.56, 1, std::pair{37.552, 126.976}},
+      {3733.12, 12658.56, 0, std::nullopt},
+      {9000.0, -18000.0, 1, std::pair{90.0, -180.0}},
+      {-9000.0, 18000.0, 1, std::pair{-90.0, -180.0}},  // 180 E is written as 180 W
+      {9000.01, 0, 1, std::nullopt},
+      {0, 18000.01, 1, std::nullopt},
+      {0, 17960.0, 1, std::nullopt},  // 60 minutes
+  };
+  for (const auto& test : cases) {
+    SCOPED_TRACE(testing::Message() << test.latitude << " " << test.longitude);
+    const auto position = FixPosition(Fix(test.latitude, test.longitude, 0, test.valid));
+    ASSERT_EQ(position.has_value(), test.position.has_value());
+    if (position) {
+      EXPECT_NEAR(position->latitude, test.position->first, 1e-9);
+      EXPECT_NEAR(position->longitude, test.position->second, 1e-9);
+    }
+  }
+}
+
 TEST(NumberTextTest, XmlTextIsEscapedAndKeptWellFormed) {
   EXPECT_EQ(XmlEscaped("N_1 & <2> \"x\" 'y'"), "N_1 &amp; &lt;2&gt; &quot;x&quot; &apos;y&apos;");
   EXPECT_EQ(XmlEscaped("S\xC3\xB6ul \xE2\x82\xAC"), "S\xC3\xB6ul \xE2\x82\xAC");  // UTF-8 kept
