@@ -134,6 +134,11 @@ TEST(CliTelemetryErrorsTest, BadCommandLinesAndFilesAreRefusedClearly) {
     EXPECT_NE(run.err.find(test.message), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
   }
+  // After "--" a name that starts with a dash is a file.
+  const test::ProcessResult dashed =
+      test::RunTool("motrevix-cli", {"telemetry", "--gpx", "--", "--kml"});
+  EXPECT_EQ(dashed.exitCode, 1);
+  EXPECT_NE(dashed.err.find("cannot open '--kml'"), std::string::npos) << dashed.err;
   const test::ProcessResult help = test::RunTool("motrevix-cli", {"telemetry", "--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find("--gpx"), std::string::npos);

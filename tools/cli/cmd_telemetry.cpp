@@ -12,7 +12,7 @@ namespace motrevix::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: motrevix-cli telemetry FILE [--json | --csv | --gpx]\n\n"
+    "Usage: motrevix-cli telemetry [--json | --csv | --gpx] [--] FILE\n\n"
     "Prints the telemetry records of a recording (.AVI or .MP4) with their time\n"
     "stamps in milliseconds on the recording's timeline.\n\n"
     "  (none)   a readable table, one line per record in time order\n"
@@ -30,7 +30,20 @@ struct Request {
 
 bool ParseRequest(const Args& args, Request& request, std::string& error) {
   bool outputChosen = false;
+  bool optionsEnded = false;  // after "--" every argument is a file name
   for (const std::string& arg : args) {
+    if (!optionsEnded && arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (optionsEnded) {
+      if (!request.file.empty()) {
+        error = "give one recording only";
+        return false;
+      }
+      request.file = arg;
+      continue;
+    }
     if (arg == "--help" || arg == "-h") {
       request.help = true;
       return true;
