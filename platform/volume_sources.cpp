@@ -34,6 +34,14 @@ std::string OpenFailureText(const std::string& name, int error) {
   }
 }
 
+// Shared read access and a non-zero length: a reader without a card fails here.
+std::uint64_t ProbeBlockDeviceLength(const std::string& devicePath) {
+  VolumeFd probe(::open(devicePath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  std::uint64_t bytes = 0;
+  if (!probe.IsOpen() || ::ioctl(probe.Get(), BLKGETSIZE64, &bytes) != 0) return 0;
+  return bytes;
+}
+
 }  // namespace
 
 VolumeOpenResult OpenBlockDeviceForWriting(const std::string& devicePath) {
@@ -71,17 +79,23 @@ VolumeOpenResult OpenImageFileForWriting(const std::string& imagePath) {
 std::vector<VolumeCandidate> RemovableDriveSource::FindCandidates() {
   std::vector<VolumeCandidate> candidates;
   for (const auto& volume : FindRemovableVolumes(m_paths)) {
-    // Shared read access and a non-zero length: a reader without a card fails here.
-    VolumeFd probe(::open(volume.devicePath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (!probe.IsOpen()) continue;
-    std::uint64_t bytes = 0;
-    if (::ioctl(probe.Get(), BLKGETSIZE64, &bytes) != 0 || bytes == 0) continue;
-    candidates.push_back({volume.devicePath, bytes, volume.mountPoints});
+    const std::uint64_t bytes = ProbeBlockDeviceLength(volume.devicePath);
+    if (bytes > 0) candidates.push_back({volume.devicePath, bytes, volume.mountPoints});
   }
   return candidates;
 }
 
 VolumeOpenResult RemovableDriveSource::OpenForWriting(const VolumeCandidate& candidate) {
+  return OpenBlockDeviceForWriting(candidate.name);
+}
+
+std::vector<VolumeCandidate> SingleBlockDeviceSource::FindCandidates() {
+  const std::uint64_t bytes = ProbeBlockDeviceLength(m_strPath);
+  if (bytes == 0) return {};
+  return {VolumeCandidate{m_strPath, bytes, {}}};
+}
+
+VolumeOpenResult SingleBlockDeviceSource::OpenForWriting(const VolumeCandidate& candidate) {
   return OpenBlockDeviceForWriting(candidate.name);
 }
 

@@ -28,6 +28,18 @@ class RemovableDriveSource : public IVolumeSource {
   SystemPaths m_paths;
 };
 
+// One block device named by the caller (already checked to be a removable
+// volume): a candidate while it has a medium.
+class SingleBlockDeviceSource : public IVolumeSource {
+ public:
+  explicit SingleBlockDeviceSource(std::string devicePath) : m_strPath(std::move(devicePath)) {}
+  std::vector<VolumeCandidate> FindCandidates() override;
+  VolumeOpenResult OpenForWriting(const VolumeCandidate& candidate) override;
+
+ private:
+  std::string m_strPath;
+};
+
 // Disk-image files named by the caller; each is a candidate while it exists and
 // is not empty.
 class ImageFileSource : public IVolumeSource {

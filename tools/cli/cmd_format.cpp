@@ -2,7 +2,6 @@
 // system onto a disk image or a removable device.
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,8 +13,8 @@
 #include <string>
 
 #include "format/fat32_layout.h"
+#include "format/format_target.h"
 #include "format/qv_formatter.h"
-#include "platform/volume_discovery.h"
 #include "platform/volume_sources.h"
 #include "tools/cli/cli_commands.h"
 
@@ -166,70 +165,17 @@ int FormatImage(const FormatOptions& options, std::ostream& out, std::ostream& e
   return FormatFirst(formatter, options.label, out, err);
 }
 
-// Only the volumes of removable devices qualify, and only while nothing mounts them.
-const RemovableVolume* CheckDevice(const std::string& device,
-                                   const std::vector<RemovableVolume>& volumes, std::ostream& err) {
-  struct stat info {};
-  if (::stat(device.c_str(), &info) != 0) {
-    err << "motrevix-cli format: " << device << " does not exist (" << std::strerror(errno)
-        << ")\n";
-    return nullptr;
-  }
-  if (!S_ISBLK(info.st_mode)) {
-    err << "motrevix-cli format: " << device << " is not a block device\n";
-    return nullptr;
-  }
-  const RemovableVolume* volume =
-      FindVolumeByDevice(volumes, major(info.st_rdev), minor(info.st_rdev));
-  if (volume == nullptr) {
-    err << "motrevix-cli format: refusing " << device
-        << ": it is not a volume of a removable device with a medium (see 'motrevix-cli "
-           "format probe')\n";
-    return nullptr;
-  }
-  if (!volume->mountPoints.empty()) {
-    err << "motrevix-cli format: refusing " << device << ": it is mounted on "
-        << volume->mountPoints.front() << "; unmount it first\n";
-    return nullptr;
-  }
-  return volume;
-}
-
-bool Confirm(const std::string& device, std::uint64_t sectors, const std::string& label,
-             std::ostream& out) {
-  out << "Format " << device << " (" << sectors << " sectors) as FAT32 with label '" << label
-      << "'? Everything on it will be lost. Type 'yes' to continue: " << std::flush;
-  std::string answer;
-  if (!std::getline(std::cin, answer)) answer.clear();
-  return answer == "yes" || answer == "y";
-}
-
 int FormatDevice(const FormatOptions& options, std::ostream& out, std::ostream& err) {
-  const std::vector<RemovableVolume> volumes = FindRemovableVolumes();
-  const RemovableVolume* volume = CheckDevice(options.device, volumes, err);
-  if (volume == nullptr) return 1;
-  if (!options.yes && !Confirm(options.device, volume->sizeSectors, options.label, out)) {
+  const format::FormatTargetCheck target = format::CheckFormatTarget(options.device);
+  if (!target.allowed) {
+    err << "motrevix-cli format: " << target.refusal << "\n";
+    return 1;
+  }
+  if (!options.yes && !format::ConfirmFormat(target.volume, options.label, std::cin, out)) {
     out << "\nCancelled; nothing was written.\n";
     return 1;
   }
-  // The engine formats the one candidate it is given, opened exclusively.
-  class OneDeviceSource : public IVolumeSource {
-   public:
-    explicit OneDeviceSource(std::string path) : m_strPath(std::move(path)) {}
-    std::vector<VolumeCandidate> FindCandidates() override {
-      std::vector<VolumeCandidate> found;
-      for (auto& candidate : RemovableDriveSource().FindCandidates())
-        if (candidate.name == m_strPath) found.push_back(std::move(candidate));
-      return found;
-    }
-    VolumeOpenResult OpenForWriting(const VolumeCandidate& candidate) override {
-      return OpenBlockDeviceForWriting(candidate.name);
-    }
-
-   private:
-    std::string m_strPath;
-  };
-  format::CQVFormatter formatter(std::make_unique<OneDeviceSource>(volume->devicePath));
+  format::CQVFormatter formatter(std::make_unique<SingleBlockDeviceSource>(options.device));
   if (!formatter.ProbeDrives()) {
     err << "motrevix-cli format: " << options.device << " cannot be read or has no medium\n";
     return 1;
