@@ -144,7 +144,12 @@ TEST(FormatterOpen, ReadOnlyVolumeIsRefusedCleanly) {
 
 TEST(FormatterOpen, VolumeBeyondThirtyTwoBitSectorCountsIsRefused) {
   // 2 TiB + 512 bytes: N would wrap to 1 sector in 32 bits.
-  const auto image = MakeSparseImage(ScratchDir() / "huge.img", (1ULL << 32) + 1);
+  fs::path image;
+  try {
+    image = MakeSparseImage(ScratchDir() / "huge.img", (1ULL << 32) + 1);
+  } catch (const std::exception&) {
+    GTEST_SKIP() << "this file system cannot hold a sparse file over 2 TiB";
+  }
   CQVFormatter formatter(std::make_unique<ImageFileSource>(std::vector<fs::path>{image}));
   ASSERT_TRUE(formatter.ProbeDrives());
   EXPECT_FALSE(formatter.OpenVolume(0));
