@@ -10,7 +10,7 @@ namespace motrevix {
 
 enum class RawVolumeKind { BlockDevice, ImageFile };
 
-class FdRawVolume : public IRawVolume {
+class FdRawVolume final : public IRawVolume {
  public:
   FdRawVolume(VolumeFd fd, RawVolumeKind kind, std::string name);
 
