@@ -1,0 +1,52 @@
+#include "playback/colour_converter_filter.h"
+
+#include "playback/media_sample.h"
+
+namespace motrevix {
+
+CColourConverterFilter::CColourConverterFilter()
+    : input_(AddPin("Input", PinDirection::Input)),
+      output_(AddPin("XForm Out", PinDirection::Output)) {}
+
+bool CColourConverterFilter::AcceptsInput(const CPin& input, const MediaType& type) const {
+  return &input == &input_ && type.major == MajorType::Video &&
+         (type.sub == SubType::RawVideo || type.sub == SubType::Rgb32);
+}
+
+HResult CColourConverterFilter::CompleteConnect(CPin& pin, const MediaType& type) {
+  if (&pin != &input_) return kOk;
+  MediaType out = type;
+  out.sub = SubType::Rgb32;
+  out.codecName = "bgra";
+  output_.SetMediaTypes({out});
+  return kOk;
+}
+
+bool CColourConverterFilter::Receive(CPin& input, MediaSample&& sample) {
+  if (&input != &input_) return false;
+  if (sample.IsEndOfStream()) return output_.Deliver(std::move(sample));
+  if (sample.kind != MediaSample::Kind::Frame || !sample.frame) return true;
+  const AVFrame* frame = sample.frame.get();
+  if (frame->width <= 0 || frame->height <= 0) return true;
+  scaler_ = sws_getCachedContext(
+      scaler_, frame->width, frame->height, static_cast<AVPixelFormat>(frame->format), frame->width,
+      frame->height, AV_PIX_FMT_BGRA, SWS_POINT, nullptr, nullptr, nullptr);
+  if (scalerHolder_.get() != scaler_) {
+    (void)scalerHolder_.release();  // sws_getCachedContext freed the old context already
+    scalerHolder_.reset(scaler_);
+  }
+  if (scaler_ == nullptr) return true;
+  auto picture = std::make_shared<QImage>(frame->width, frame->height, QImage::Format_RGB32);
+  if (picture->isNull()) return true;
+  std::uint8_t* dst[4] = {picture->bits(), nullptr, nullptr, nullptr};
+  int dstStride[4] = {static_cast<int>(picture->bytesPerLine()), 0, 0, 0};
+  sws_scale(scaler_, frame->data, frame->linesize, 0, frame->height, dst, dstStride);
+  MediaSample out;
+  out.kind = MediaSample::Kind::Picture;
+  out.start = sample.start;
+  out.duration = sample.duration;
+  out.picture = std::move(picture);
+  return output_.Deliver(std::move(out));
+}
+
+}  // namespace motrevix

@@ -1,0 +1,26 @@
+#pragma once
+// The colour space converter ("Color Space Convertor 1/2"): decoded YUV pictures
+// to packed 32-bit pictures (QImage RGB32) at their own size, with libswscale. It
+// runs on the thread that delivers to it.
+
+#include "platform/av_handles.h"
+#include "playback/base_filter.h"
+
+namespace motrevix {
+
+class CColourConverterFilter : public CBaseFilter {
+ public:
+  CColourConverterFilter();
+
+  bool AcceptsInput(const CPin& input, const MediaType& type) const override;
+  HResult CompleteConnect(CPin& pin, const MediaType& type) override;
+  bool Receive(CPin& input, MediaSample&& sample) override;
+
+ private:
+  CPin& input_;
+  CPin& output_;
+  SwsContext* scaler_ = nullptr;  // owned by scalerHolder_
+  av::Sws scalerHolder_;
+};
+
+}  // namespace motrevix

@@ -1,0 +1,69 @@
+#pragma once
+// The playback controller: the one object through which the main window plays a
+// recording. It keeps the two video surfaces, makes a pipeline object for every
+// recording and offers open, close, seek, skip, rate, decoder parameters and grab.
+// Every call comes from the UI thread and returns without waiting for the stream
+// (Open waits until the first picture is cued).
+//
+// The surfaces must outlive the open pipeline: call Close() before destroying them.
+
+#include <QImage>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "playback/component_factory.h"
+#include "playback/playback_graph.h"
+
+namespace motrevix {
+
+class IVideoSurface;
+
+class CPlaybackController {
+ public:
+  // Writes "usingDShow" = 1 under HKEY_LOCAL_MACHINE\SOFTWARE\Velmatic (failures ignored).
+  CPlaybackController();
+  explicit CPlaybackController(ComponentOptions options);
+  ~CPlaybackController();
+  CPlaybackController(const CPlaybackController&) = delete;
+  CPlaybackController& operator=(const CPlaybackController&) = delete;
+
+  void Attach(IVideoSurface* frontWindow, IVideoSurface* rearWindow);
+  bool Open(const std::string& path);
+  void Close();
+
+  std::int64_t GetDurationMs();
+  std::int64_t GetPositionMs();
+  bool SeekMs(std::int32_t ms);
+  bool SkipSeconds(double seconds);
+  bool SetRate(float rate);
+  // Channel 1 (front) or 2 (rear).
+  void SetDecoderParam(int channel, std::int32_t number, std::int32_t value);
+  void SetBrightness(int channel, std::int32_t value);
+  // Channel 0 (front) or 1 (rear): the picture shown, at its own size.
+  bool GrabPicture(int channel, QImage& bitmap);
+  // 1 when the source and the video decoder can be made; -1 source missing (or no
+  // pipeline object), -2 video decoder missing.
+  int CheckFilters();
+
+  // The pipeline object of the open recording (null without one).
+  CPlaybackGraph* Graph() const { return m_pGraph.get(); }
+  PlayState GetState() const;  // Idle without a pipeline object
+  bool HasPipeline() const { return m_pGraph != nullptr; }
+  int GetChannelCount() const { return m_pGraph ? m_pGraph->GetChannelCount() : 0; }
+  int GetRenderLayout() const { return m_nRenderLayout; }
+
+  // Handed to the source's text-track reader before a file is loaded.
+  std::uint8_t SourceReadMode = 1;
+
+ private:
+  std::unique_ptr<CPlaybackGraph> NewGraph() const;
+
+  ComponentOptions m_options;
+  int m_nRenderLayout = 0;
+  IVideoSurface* m_pFrontWindow = nullptr;
+  IVideoSurface* m_pRearWindow = nullptr;
+  std::unique_ptr<CPlaybackGraph> m_pGraph;
+};
+
+}  // namespace motrevix

@@ -1,0 +1,185 @@
+#include "playback/playback_graph.h"
+
+#include <QRect>
+
+#include "playback/colour_converter_filter.h"
+#include "playback/filter_graph.h"
+#include "playback/playback_rules.h"
+#include "playback/sound_renderer_filter.h"
+#include "playback/stream_parse_filter.h"
+#include "playback/video_decoder_filter.h"
+#include "playback/video_renderer_filter.h"
+#include "playback/video_surface.h"
+
+namespace motrevix {
+namespace {
+constexpr int kCueTimeoutMs = 5000;
+constexpr HResult kRefused = -1;
+}  // namespace
+
+CPlaybackGraph::CPlaybackGraph(int renderLayout, IVideoSurface* frontWindow,
+                               IVideoSurface* rearWindow, ComponentOptions options)
+    : m_options(std::move(options)),
+      m_nRenderLayout(renderLayout),
+      m_pFrontWindow(frontWindow),
+      m_pRearWindow(rearWindow) {}
+
+CPlaybackGraph::~CPlaybackGraph() { Teardown(); }
+
+void CPlaybackGraph::Teardown() {
+  m_nState = PlayState::Stopped;
+  if (!m_pGraph) return;
+  const std::shared_ptr<CBaseFilter> named[] = {m_pAudioRenderer, m_pRenderer1, m_pRenderer2,
+                                                m_pDecoder1,      m_pDecoder2,  m_pAudioDecoder,
+                                                m_pSource,        m_pColour1,   m_pColour2};
+  for (const auto& filter : named)
+    if (filter) m_pGraph->RemoveFilter(filter.get());
+  m_pAudioRenderer.reset();
+  m_pRenderer1.reset();
+  m_pRenderer2.reset();
+  m_pDecoder1.reset();
+  m_pDecoder2.reset();
+  m_pAudioDecoder.reset();
+  m_pSource.reset();
+  m_pColour1.reset();
+  m_pColour2.reset();
+  // Whatever else is left: remove the components that have no connection.
+  for (const auto& filter : m_pGraph->EnumFilters()) {
+    bool connected = false;
+    for (const auto& pin : filter->Pins()) connected = connected || pin->ConnectedTo() != nullptr;
+    if (!connected) m_pGraph->RemoveFilter(filter.get());
+  }
+  m_pGraph.reset();
+  m_bReady = false;
+}
+
+HResult CPlaybackGraph::Run() {
+  if (!m_bEnabled) return kRefused;
+  if (!rules::NextState(m_nState, rules::Command::Run)) return kWrongState;
+  if (!m_pGraph) return kFail;
+  MediaTime position = 0;
+  MediaTime duration = 0;
+  if (GetCurrentPosition(&position) == kOk && GetDuration(&duration) == kOk && position == duration)
+    SetPositions(0);
+  m_fRate = rules::RunRate(m_fRate);
+  m_pGraph->SetRate(m_fRate);
+  m_pGraph->Run();
+  m_nState = PlayState::Running;
+  if (m_pAudioRenderer) m_pAudioRenderer->put_Balance(0);
+  return kOk;
+}
+
+HResult CPlaybackGraph::Pause() {
+  if (!m_bEnabled) return kRefused;
+  if (!m_pGraph) return kFail;
+  m_pGraph->Pause();
+  m_nState = PlayState::Paused;
+  return kOk;
+}
+
+HResult CPlaybackGraph::Stop() {
+  if (!m_bEnabled) return kRefused;
+  if (!rules::NextState(m_nState, rules::Command::Stop)) return kWrongState;
+  if (!m_pGraph) return kFail;
+  m_pGraph->Stop();
+  m_nState = PlayState::Stopped;
+  return kOk;
+}
+
+HResult CPlaybackGraph::StopWhenReady() {
+  if (!m_pGraph) return kFail;
+  const HResult result = m_pGraph->StopWhenReady(kCueTimeoutMs);
+  m_nState = PlayState::Stopped;
+  m_bReady = true;
+  return result;
+}
+
+bool CPlaybackGraph::FrameStep() {
+  if (!m_pGraph || m_pGraph->CanStep() != kOk) return false;
+  return m_pGraph->Step() == kOk;
+}
+
+void CPlaybackGraph::Repaint() {
+  if (m_pRenderer1) m_pRenderer1->RepaintVideo();
+}
+
+void CPlaybackGraph::UpdateVideoRects() {
+  auto update = [](CVideoRendererFilter* renderer, IVideoSurface* window) {
+    if (renderer == nullptr || window == nullptr) return;
+    renderer->SetVideoPosition(QRect(QPoint(0, 0), window->ClientSize()));
+    renderer->RepaintVideo();
+  };
+  update(m_pRenderer1.get(), m_pFrontWindow);
+  if (m_nRenderLayout == 2) update(m_pRenderer2.get(), m_pRearWindow);
+}
+
+HResult CPlaybackGraph::GetDuration(MediaTime* duration) {
+  if (duration == nullptr) return kPointer;
+  if (m_llCachedDuration != 0) {
+    *duration = m_llCachedDuration;
+    return kOk;
+  }
+  if (!m_pGraph) return kFail;
+  const HResult result = m_pGraph->GetDuration(duration);
+  if (result == kOk) m_llCachedDuration = *duration;
+  return result;
+}
+
+HResult CPlaybackGraph::GetCurrentPosition(MediaTime* position) const {
+  if (!m_pGraph) return kFail;
+  return m_pGraph->GetCurrentPosition(position);
+}
+
+HResult CPlaybackGraph::SetPositions(MediaTime position) {
+  if (!m_pGraph) return kFail;
+  return m_pGraph->SetPositions(position);
+}
+
+ITextTrackReader* CPlaybackGraph::GetTextTrackReader() const {
+  return m_pSource ? m_pSource->TextTrackReader() : nullptr;
+}
+
+bool CPlaybackGraph::HasTelemetryTrack() const {
+  return m_pSource && m_pSource->HasTelemetryTrack();
+}
+
+CVideoDecoderFilter* CPlaybackGraph::GetDecoder(int channel) const {
+  return channel == 1 ? m_pDecoder1.get() : channel == 2 ? m_pDecoder2.get() : nullptr;
+}
+
+IDecoderParams* CPlaybackGraph::GetDecoderParams(int channel) const { return GetDecoder(channel); }
+
+CVideoRendererFilter* CPlaybackGraph::GetRenderer(int channel) const {
+  return channel == 1 ? m_pRenderer1.get() : channel == 2 ? m_pRenderer2.get() : nullptr;
+}
+
+VideoChannelInfo CPlaybackGraph::GetVideoInfo(int channel) const {
+  const CVideoDecoderFilter* decoder = GetDecoder(channel);
+  if (decoder == nullptr) return {};
+  const MediaType& type = decoder->InputType();
+  return {type.codecName, type.width, type.height};
+}
+
+long long CPlaybackGraph::PresentedFrames(int channel) const {
+  const CVideoRendererFilter* renderer = GetRenderer(channel);
+  return renderer ? renderer->PresentedCount() : 0;
+}
+
+long long CPlaybackGraph::DroppedFrames(int channel) const {
+  const CVideoRendererFilter* renderer = GetRenderer(channel);
+  return renderer ? renderer->DroppedCount() : 0;
+}
+
+void CPlaybackGraph::RefreshPicture() {
+  if (!m_pGraph || !m_bReady || m_nState == PlayState::Running) return;
+  MediaTime position = 0;
+  if (GetCurrentPosition(&position) == kOk) SetPositions(position);
+}
+
+bool CPlaybackGraph::WaitUntilCued(int timeoutMs) const {
+  return m_pGraph && m_pGraph->WaitUntilCued(timeoutMs);
+}
+
+bool CPlaybackGraph::ReachedEnd() const { return m_pGraph && m_pGraph->ReachedEnd(); }
+
+}  // namespace motrevix

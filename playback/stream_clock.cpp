@@ -1,0 +1,98 @@
+#include "playback/stream_clock.h"
+
+#include <algorithm>
+
+namespace motrevix {
+
+MediaTime StreamClock::NowLocked(Steady::time_point wall) const {
+  if (!running_) return base_;
+  const auto elapsed = std::chrono::duration_cast<std::chrono::nanoseconds>(wall - baseWall_);
+  return base_ + static_cast<MediaTime>(static_cast<double>(elapsed.count()) / 100.0 * rate_);
+}
+
+MediaTime StreamClock::Now() const {
+  std::lock_guard lock(mutex_);
+  return NowLocked(Steady::now());
+}
+
+bool StreamClock::IsRunning() const {
+  std::lock_guard lock(mutex_);
+  return running_;
+}
+
+double StreamClock::Rate() const {
+  std::lock_guard lock(mutex_);
+  return rate_;
+}
+
+void StreamClock::SetTime(MediaTime time) {
+  {
+    std::lock_guard lock(mutex_);
+    base_ = time;
+    baseWall_ = Steady::now();
+    ++generation_;
+  }
+  changed_.notify_all();
+}
+
+void StreamClock::Start() {
+  {
+    std::lock_guard lock(mutex_);
+    if (running_) return;
+    baseWall_ = Steady::now();
+    running_ = true;
+    ++generation_;
+  }
+  changed_.notify_all();
+}
+
+void StreamClock::Pause() {
+  {
+    std::lock_guard lock(mutex_);
+    const auto wall = Steady::now();
+    base_ = NowLocked(wall);
+    baseWall_ = wall;
+    running_ = false;
+    ++generation_;
+  }
+  changed_.notify_all();
+}
+
+void StreamClock::SetRate(double rate) {
+  {
+    std::lock_guard lock(mutex_);
+    const auto wall = Steady::now();
+    base_ = NowLocked(wall);
+    baseWall_ = wall;
+    rate_ = rate;
+    ++generation_;
+  }
+  changed_.notify_all();
+}
+
+void StreamClock::Wake() {
+  {
+    std::lock_guard lock(mutex_);
+    ++generation_;
+  }
+  changed_.notify_all();
+}
+
+void StreamClock::WaitUntil(MediaTime time, std::chrono::milliseconds maxWait) {
+  std::unique_lock lock(mutex_);
+  const auto start = Steady::now();
+  const auto deadline = start + maxWait;
+  const unsigned long long generation = generation_;
+  auto wall = start;
+  while (NowLocked(wall) < time && generation == generation_ && wall < deadline) {
+    auto until = deadline;
+    if (running_ && rate_ > 0) {
+      const double ns = static_cast<double>(time - NowLocked(wall)) * 100.0 / rate_;
+      until = std::min(deadline, wall + std::chrono::nanoseconds(static_cast<long long>(ns)));
+    }
+    changed_.wait_until(lock, until);
+    wall = Steady::now();
+  }
+}
+
+}  // namespace motrevix

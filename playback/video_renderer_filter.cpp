@@ -1,0 +1,180 @@
+#include "playback/video_renderer_filter.h"
+
+#include <chrono>
+
+#include "playback/stream_clock.h"
+#include "playback/video_surface.h"
+
+namespace motrevix {
+namespace {
+constexpr std::chrono::milliseconds kPoll(20);
+}
+
+CVideoRendererFilter::CVideoRendererFilter() : input_(AddPin("VMR Input0", PinDirection::Input)) {}
+
+CVideoRendererFilter::~CVideoRendererFilter() {
+  RequestStop();
+  JoinStreaming();
+}
+
+bool CVideoRendererFilter::AcceptsInput(const CPin& input, const MediaType& type) const {
+  return &input == &input_ && type.major == MajorType::Video && type.sub == SubType::Rgb32;
+}
+
+bool CVideoRendererFilter::Receive(CPin& input, MediaSample&& sample) {
+  if (&input != &input_) return false;
+  return queue_.Push(std::move(sample));
+}
+
+void CVideoRendererFilter::StartStreaming() {
+  if (thread_.joinable() || input_.ConnectedTo() == nullptr) return;
+  stop_ = false;
+  queue_.SetAborted(false);
+  thread_ = std::thread([this] { PresentLoop(); });
+}
+
+void CVideoRendererFilter::RequestStop() {
+  stop_ = true;
+  queue_.SetAborted(true);
+}
+
+void CVideoRendererFilter::JoinStreaming() {
+  if (thread_.joinable()) thread_.join();
+}
+
+void CVideoRendererFilter::Flush() {
+  queue_.Clear();
+  cued_ = false;
+  presentedSinceStart_ = false;
+  endOfStream_ = false;
+}
+
+void CVideoRendererFilter::Present(const MediaSample& sample) {
+  {
+    std::lock_guard lock(shownMutex_);
+    shown_ = sample.picture;
+    shownStart_ = sample.start;
+    shownEnd_ = sample.start + sample.duration;
+  }
+  ++presented_;
+  presentedSinceStart_ = true;
+  cued_ = true;
+  if (surface_ != nullptr) surface_->PresentPicture(sample.picture, sample.start);
+}
+
+void CVideoRendererFilter::PresentLoop() {
+  StreamClock& clock = *Clock();
+  while (!stop_) {
+    struct Head {
+      bool none = true;
+      bool end = false;
+      MediaTime start = 0;
+      MediaTime end_time = 0;
+      bool nextIsPicture = false;
+      MediaTime nextStart = 0;
+    };
+    const Head head = queue_.Inspect([](const MediaSample* first, const MediaSample* second) {
+      Head h;
+      if (first == nullptr) return h;
+      h.none = false;
+      h.end = first->IsEndOfStream();
+      h.start = first->start;
+      h.end_time = first->start + first->duration;
+      h.nextIsPicture = second != nullptr && !second->IsEndOfStream();
+      h.nextStart = second != nullptr ? second->start : 0;
+      return h;
+    });
+    if (head.none) {
+      queue_.WaitNotEmpty(kPoll);
+      continue;
+    }
+    if (head.end) {
+      endOfStream_ = true;
+      cued_ = true;
+      queue_.Drop();
+      continue;
+    }
+    if (!presentedSinceStart_) {  // the first picture after a start or seek is shown at once
+      std::optional<MediaSample> sample = queue_.Pop(std::chrono::milliseconds(0));
+      if (sample) Present(*sample);
+      continue;
+    }
+    const MediaTime now = clock.Now();
+    if (head.start > now) {
+      clock.WaitUntil(head.start, kPoll);
+      continue;
+    }
+    if (head.nextIsPicture && head.nextStart <= now) {  // a newer picture is due already
+      if (clock.IsRunning()) ++dropped_;
+      queue_.Drop();
+      continue;
+    }
+    std::optional<MediaSample> sample = queue_.Pop(std::chrono::milliseconds(0));
+    if (sample) Present(*sample);
+  }
+}
+
+bool CVideoRendererFilter::ReachedEnd() const {
+  if (!endOfStream_ || queue_.Size() != 0) return false;
+  std::lock_guard lock(shownMutex_);
+  return Clock()->Now() >= shownEnd_;
+}
+
+std::optional<MediaTime> CVideoRendererFilter::NextPictureTime() const {
+  return queue_.Inspect(
+      [](const MediaSample* first, const MediaSample*) -> std::optional<MediaTime> {
+        if (first == nullptr || first->IsEndOfStream()) return std::nullopt;
+        return first->start;
+      });
+}
+
+bool CVideoRendererFilter::ShowsTime(MediaTime time) const {
+  if (endOfStream_) return true;
+  return queue_.Inspect([&](const MediaSample* first, const MediaSample*) {
+    return first != nullptr && (first->IsEndOfStream() || first->start > time);
+  });
+}
+
+HResult CVideoRendererFilter::SetRenderingMode(RenderingMode mode) {
+  mode_ = mode;
+  return kOk;
+}
+
+HResult CVideoRendererFilter::SetRenderingPrefs(bool doNotRenderBorder) {
+  doNotRenderBorder_ = doNotRenderBorder;
+  if (surface_ != nullptr) surface_->SetVideoPosition(destination_, !doNotRenderBorder_);
+  return kOk;
+}
+
+HResult CVideoRendererFilter::SetVideoClippingWindow(IVideoSurface* surface) {
+  if (mode_ != RenderingMode::Windowless) return kWrongState;
+  surface_ = surface;
+  return kOk;
+}
+
+HResult CVideoRendererFilter::SetVideoPosition(const QRect& destination) {
+  destination_ = destination;
+  if (surface_ != nullptr) surface_->SetVideoPosition(destination_, !doNotRenderBorder_);
+  return kOk;
+}
+
+HResult CVideoRendererFilter::SetAspectRatioMode(AspectRatioMode mode) {
+  aspectMode_ = mode;
+  return kOk;
+}
+
+HResult CVideoRendererFilter::RepaintVideo() {
+  if (surface_ == nullptr) return kFail;
+  surface_->RequestRepaint();
+  return kOk;
+}
+
+HResult CVideoRendererFilter::GetCurrentImage(QImage* image) {
+  if (image == nullptr) return kPointer;
+  std::lock_guard lock(shownMutex_);
+  if (!shown_) return kFail;
+  *image = *shown_;
+  return kOk;
+}
+
+}  // namespace motrevix

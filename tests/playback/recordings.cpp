@@ -1,0 +1,68 @@
+#include "tests/playback/recordings.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <map>
+#include <mutex>
+
+#include "tests/support/test_support.h"
+
+namespace motrevix::test {
+namespace fs = std::filesystem;
+
+namespace {
+fs::path SharedFolder() {
+  // Kept for the whole run (never destroyed), so the clean-up at exit can use it.
+  static const fs::path* folder = new fs::path([] {
+    const char* root = std::getenv("MOTREVIX_TEST_TMP");
+    fs::path dir = (root != nullptr && *root != '\0' ? fs::path(root) : fs::temp_directory_path()) /
+                   ("playback-recordings-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    std::atexit([] {
+      std::error_code ignored;
+      fs::remove_all(SharedFolder(), ignored);
+    });
+    return dir;
+  }());
+  return *folder;
+}
+}  // namespace
+
+std::string RecordingKind::Name() const {
+  return std::to_string(channels) + "ch_" + video + "_" + audio + "_" + std::to_string(seconds) +
+         "s" + (telemetry ? "" : "_notel") + "." + container;
+}
+
+fs::path Recording(const RecordingKind& kind) {
+  static std::mutex mutex;
+  static std::map<std::string, fs::path> made;
+  std::lock_guard lock(mutex);
+  const std::string name = kind.Name();
+  if (auto it = made.find(name); it != made.end()) return it->second;
+  const fs::path path = SharedFolder() / name;
+  const ProcessResult result = RunTool(
+      "make-recording",
+      {"--out", path.string(), "--channels", std::to_string(kind.channels), "--video", kind.video,
+       "--audio", kind.audio, "--seconds", std::to_string(kind.seconds), "--front", "160x120",
+       "--rear", "160x120", "--telemetry", kind.telemetry ? "on" : "off"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  made[name] = path;
+  return path;
+}
+
+std::optional<pattern::FrameMark> MarkOf(const QImage& picture) {
+  if (picture.isNull()) return std::nullopt;
+  const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+  return pattern::ReadMarkRgb32(rgb.constBits(), static_cast<int>(rgb.bytesPerLine()), rgb.width(),
+                                rgb.height());
+}
+
+void UseScratchSettings() {
+  static const fs::path file = SharedFolder() / "registry.ini";
+  ::setenv("MOTREVIX_SETTINGS_FILE", file.c_str(), 1);
+}
+
+}  // namespace motrevix::test

@@ -1,0 +1,36 @@
+#pragma once
+// Recordings for the playback tests, made once per test program by make-recording
+// and shared by the tests that ask for the same kind.
+
+#include <QImage>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/frame_pattern/frame_pattern.h"
+
+namespace motrevix::test {
+
+struct RecordingKind {
+  std::string container = "AVI";  // AVI or MP4
+  int channels = 2;
+  std::string video = "h264";
+  std::string audio = "aac";  // aac, pcm, none
+  int seconds = 2;
+  bool telemetry = true;
+
+  std::string Name() const;
+};
+
+// The path of a recording of that kind (made on first use; the test fails when
+// the generator fails).
+std::filesystem::path Recording(const RecordingKind& kind);
+
+// The frame mark read from a grabbed picture.
+std::optional<pattern::FrameMark> MarkOf(const QImage& picture);
+
+// Points the registry layer at a file of this test program.
+void UseScratchSettings();
+
+}  // namespace motrevix::test
