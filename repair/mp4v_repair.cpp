@@ -1,0 +1,100 @@
+#include "repair/mp4v_repair.h"
+
+#include <ostream>
+#include <system_error>
+
+#include "repair/stdio_file.h"
+#include "repair/video_stream_rebuild.h"
+#include "repair/vop_chunks.h"
+
+namespace motrevix::repair {
+namespace fs = std::filesystem;
+namespace {
+
+void RemoveQuietly(const fs::path& path) {
+  std::error_code ignored;
+  fs::remove(path, ignored);
+}
+
+// Deletes the two work files when the run stops early, whatever the reason.
+class WorkFiles {
+ public:
+  explicit WorkFiles(const fs::path& folder)
+      : carved_(folder / kCarvedFile), rebuilt_(folder / kRebuiltFile) {}
+  ~WorkFiles() {
+    RemoveQuietly(carved_);
+    RemoveQuietly(rebuilt_);
+  }
+  const fs::path& Carved() const { return carved_; }
+  const fs::path& Rebuilt() const { return rebuilt_; }
+
+ private:
+  fs::path carved_;
+  fs::path rebuilt_;
+};
+
+void Show(IUserPrompt& prompt, const char* text) { prompt.ShowMessage(text, kRepairCaption); }
+
+// Steps 1 to 3: the carved and rebuilt work files; false after an error was shown.
+bool BuildElementaryStream(const Mp4vRepairJob& job, const WorkFiles& files, IUserPrompt& prompt,
+                           std::ostream& log) {
+  {
+    StdioFile in = OpenStdioFile(job.damagedFile, "rb");
+    if (!in) {
+      Show(prompt, "Error : can't open infile");
+      return false;
+    }
+    StdioFile carved = OpenStdioFile(files.Carved(), "wb");
+    if (!carved) {
+      Show(prompt, "Error : can't open tmpfile wb");
+      return false;
+    }
+    if (ExtractVopChunks(in.get(), carved.get()) == 0) {
+      Show(prompt, "Error : can't extract mpeg4 bitstream from the infile");
+      return false;
+    }
+  }
+  StdioFile carved = OpenStdioFile(files.Carved(), "rb");
+  if (!carved) {
+    Show(prompt, "Error : can't open tmp1file rb");
+    return false;
+  }
+  StdioFile rebuilt = OpenStdioFile(files.Rebuilt(), "wb");
+  if (!rebuilt) {
+    Show(prompt, "Error : can't open tmp2file rb");
+    return false;
+  }
+  if (RebuildVideoStream(carved.get(), rebuilt.get(), kRepairWidth, kRepairHeight, log) == 0) {
+    Show(prompt, "Error : can't extract mp4 actual bitstream from the tmpfile\n");
+    return false;
+  }
+  if (std::fflush(rebuilt.get()) != 0) {
+    Show(prompt, "Error : can't write tmp2file");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void RunMp4vRepair(const Mp4vRepairJob& job, IUserPrompt& prompt, IProcessLauncher& launcher,
+                   std::ostream& log) {
+  WorkFiles files(job.workingFolder);
+  if (!BuildElementaryStream(job, files, prompt, log)) return;
+
+  const ProcessRequest esmux{job.esmux,
+                             {kRebuiltFile, std::to_string(kRepairWidth),
+                              std::to_string(kRepairHeight), std::to_string(kRepairFrameMs)},
+                             job.workingFolder,
+                             {}};
+  if (!launcher.RunAndWait(esmux)) log << "Error : esmux execute\n";
+
+  const fs::path result = job.workingFolder / kMp4vResultFile;
+  const fs::path wrapped = job.workingFolder / kWrappedFile;
+  RemoveQuietly(result);
+  std::error_code renameError;
+  fs::rename(wrapped, result, renameError);
+  RemoveQuietly(wrapped);
+}
+
+}  // namespace motrevix::repair
