@@ -53,9 +53,14 @@ std::string DevicePath(const fs::path& dir, const std::string& kernelName,
   return (devRoot / kernelName).string();
 }
 
+// SCSI peripheral types of optical drives (write-once, CD/DVD): sysfs marks them
+// removable, but their discs are no cards to format.
+bool IsOpticalDrive(const std::string& scsiType) { return scsiType == "4" || scsiType == "5"; }
+
 bool IsRemovableDisk(const fs::path& diskDir) {
-  if (ReadFirstLine(diskDir / "removable") == "1") return true;
-  return ReadFirstLine(diskDir / "device" / "type") == "SD";
+  const std::string deviceType = ReadFirstLine(diskDir / "device" / "type");
+  if (ReadFirstLine(diskDir / "removable") == "1") return !IsOpticalDrive(deviceType);
+  return deviceType == "SD";
 }
 
 bool FillVolume(const fs::path& dir, const std::string& diskName, bool isPartition,

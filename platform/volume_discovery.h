@@ -31,7 +31,8 @@ struct RemovableVolume {
 // removable disk that has a medium, or the disk itself when it has no
 // partitions. A disk counts as removable when sysfs says so, or when it is an SD
 // card in an MMC slot (the MMC driver never marks its disks removable; eMMC
-// chips, type "MMC", are left out). Ordered by disk name, then partition number.
+// chips, type "MMC", are left out). Optical drives are left out too. Ordered by
+// disk name, then partition number.
 std::vector<RemovableVolume> FindRemovableVolumes(const SystemPaths& paths = {});
 
 // The removable volume with the given device numbers, if it is one.

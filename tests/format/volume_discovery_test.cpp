@@ -56,6 +56,10 @@ TEST(VolumeDiscovery, FindsPartitionsOfRemovableDisksAndSdCardsWithAMedium) {
   WriteFile(block / "mmcblk0" / "device" / "type", "SD");
   AddBlock(block / "mmcblk0" / "mmcblk0p1", "179:1", 31'108'096);
   WriteFile(block / "mmcblk0" / "mmcblk0p1" / "partition", "1");
+  // DVD drive with a disc: sysfs calls it removable, but it is no card.
+  AddBlock(block / "sr0", "11:0", 9'180'416);
+  WriteFile(block / "sr0" / "removable", "1");
+  WriteFile(block / "sr0" / "device" / "type", "5");
   // Soldered eMMC: left out.
   AddBlock(block / "mmcblk1", "179:8", 61'071'360);
   WriteFile(block / "mmcblk1" / "removable", "0");
