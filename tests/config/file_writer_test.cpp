@@ -2,12 +2,16 @@
 // the new one is complete, and failures leave nothing behind.
 #include "config/file_writer.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "config/camera_files.h"
@@ -115,23 +119,77 @@ TEST(ConfigFileWriter, WriteStoppedHalfWayKeepsTheOldFileWhole) {
   ResetConfigState();
 }
 
+// Runs `work` in a child process that has given up root for the "nobody" user,
+// so that folder permissions hold for it; returns what `work` returned, or nothing
+// when the child could not drop its privileges or reach `folder`.
+std::optional<std::string> AsUnprivilegedUser(const fs::path& folder,
+                                              const std::function<std::string()>& work) {
+  constexpr uid_t kNobody = 65534;
+  int channel[2];
+  if (pipe(channel) != 0) return std::nullopt;
+  const pid_t child = fork();
+  if (child < 0) {
+    close(channel[0]);
+    close(channel[1]);
+    return std::nullopt;
+  }
+  if (child == 0) {
+    close(channel[0]);
+    const bool dropped = setgroups(0, nullptr) == 0 && setresgid(kNobody, kNobody, kNobody) == 0 &&
+                         setresuid(kNobody, kNobody, kNobody) == 0 &&
+                         access(folder.c_str(), R_OK | X_OK) == 0;
+    const std::string result = dropped ? "1" + work() : "0";
+    for (std::size_t done = 0; done < result.size();) {
+      const ssize_t n = write(channel[1], result.data() + done, result.size() - done);
+      if (n <= 0) break;
+      done += static_cast<std::size_t>(n);
+    }
+    _exit(0);
+  }
+  close(channel[1]);
+  std::string result;
+  char buffer[512];
+  for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
+    result.append(buffer, static_cast<std::size_t>(n));
+  close(channel[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  if (result.empty() || result[0] != '1') return std::nullopt;
+  return result.substr(1);
+}
+
+// A write-protected card: as root the save runs as an ordinary user, for whom the
+// folder's permissions hold.
 TEST(ConfigFileWriter, ReadOnlyCardRootFailsTheSaveWithAReport) {
-  if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
   const fs::path card = motrevix::test::ScratchDir();
   const std::string oldRecord(348, '\x44');
   WriteAll(card / "rdsetup.cfg", oldRecord);
-  fs::permissions(card, fs::perms::owner_read | fs::perms::owner_exec);
-  RecordingPrompt prompt;
-  ReplacingFileWriter writer;
-  SaveRequest request;
-  request.fields = DefaultSetupFields();
-  const SaveOutcome outcome = SaveCameraFiles(card, request, prompt, writer);
+  WriteAll(card / "user.inf", "[UserName]\r\nIDC_USERNAME=Old\r\n");
+  fs::permissions(card, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                            fs::perms::group_exec | fs::perms::others_read |
+                            fs::perms::others_exec);
+  const auto save = [&card] {
+    RecordingPrompt prompt;
+    ReplacingFileWriter writer;
+    SaveRequest request;
+    request.fields = DefaultSetupFields();
+    request.owner = OwnerInfo{"New", "1"};
+    const SaveOutcome outcome = SaveCameraFiles(card, request, prompt, writer);
+    std::string result = outcome.settingsSaved || outcome.ownerSaved ? "written" : "refused";
+    for (const auto& message : prompt.messages) result += "\n" + message.text;
+    return result;
+  };
+  std::optional<std::string> result;
+  if (geteuid() == 0)
+    result = AsUnprivilegedUser(card, save);
+  else
+    result = save();
   fs::permissions(card, fs::perms::owner_all);
-  EXPECT_FALSE(outcome.settingsSaved);
-  ASSERT_EQ(prompt.messages.size(), 1u);
-  EXPECT_EQ(prompt.messages[0].text,
-            "Access to " + (card / "rdsetup.cfg").string() + " was denied.");
+  if (!result) GTEST_SKIP() << "cannot run the save as an unprivileged user here";
+  EXPECT_EQ(*result, "refused\nAccess to " + (card / "rdsetup.cfg").string() + " was denied.");
   EXPECT_EQ(ReadAll(card / "rdsetup.cfg"), oldRecord);
+  EXPECT_EQ(ReadAll(card / "user.inf"), "[UserName]\r\nIDC_USERNAME=Old\r\n");
+  EXPECT_EQ(FolderContents(card), (std::vector<fs::path>{"rdsetup.cfg", "user.inf"}));
 }
 
 }  // namespace
