@@ -41,6 +41,9 @@ bool QtProcessLauncher::RunAndWait(const ProcessRequest& request) {
 bool QtProcessLauncher::StartDetached(const ProcessRequest& request) {
   QProcess process;
   Prepare(process, request);
+  // A program left running must not die writing to a pipe its starter has closed.
+  process.setStandardOutputFile(QProcess::nullDevice());
+  process.setStandardErrorFile(QProcess::nullDevice());
   return process.startDetached();
 }
 

@@ -26,7 +26,8 @@ class IProcessLauncher {
   virtual bool StartDetached(const ProcessRequest& request) = 0;
 };
 
-// Starts programs with QProcess, never through a shell; standard input is empty.
+// Starts programs with QProcess, never through a shell; standard input is empty,
+// and the output of a program started on its own is discarded.
 class QtProcessLauncher : public IProcessLauncher {
  public:
   bool RunAndWait(const ProcessRequest& request) override;

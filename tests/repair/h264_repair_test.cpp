@@ -18,8 +18,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // Paths a user may really have, and paths that would run commands if pasted into a
-// shell unquoted.
-const char* const kAwkwardPaths[] = {
+// shell unquoted (and one far longer than 100 bytes, used whole).
+const std::vector<std::string> kAwkwardPaths = {
     "/media/card/Normal/N_2024_05_17_08_31_05.AVI",
     "/home/me/dash cam/Event clip 1.AVI",
     "/home/me/it's mine/a.AVI",
@@ -28,6 +28,7 @@ const char* const kAwkwardPaths[] = {
     "/home/me/a;touch pwned-semicolon;b.AVI",
     "/home/me/$(touch pwned-dollar)|&>< \\\"x\".AVI",
     "-starts-with-dash.AVI",
+    "/home/me/" + std::string(120, 'd') + "/" + std::string(120, 'f') + ".AVI",
 };
 
 TEST(H264Repair, ScriptLineQuotesThePath) {
@@ -36,9 +37,9 @@ TEST(H264Repair, ScriptLineQuotesThePath) {
   EXPECT_EQ(BuildFfmpegScriptLine("/my clips/it's.avi"),
             "ffmpeg -i '/my clips/it'\\''s.avi'  -r 30 -vcodec copy  Repair_Corvid_case1.mp4");
   // The shell reads every quoted path back as exactly the path, one word.
-  for (const char* path : kAwkwardPaths) {
+  for (const std::string& path : kAwkwardPaths) {
     const auto echoed = test::Run("/bin/sh", {"-c", "printf '%s|' " + QuoteForShell(path)});
-    EXPECT_EQ(echoed.out, std::string(path) + "|");
+    EXPECT_EQ(echoed.out, path + "|");
   }
 }
 
@@ -64,7 +65,7 @@ H264RepairJob JobIn(const fs::path& dir, const fs::path& damaged) {
 // A copy already in the recovery folder is kept and used: here one that writes its
 // arguments one a line, so the test sees exactly what ffmpeg would get.
 TEST(H264Repair, ScriptHandsThePathToFfmpegAsOneArgument) {
-  for (const char* awkward : kAwkwardPaths) {
+  for (const std::string& awkward : kAwkwardPaths) {
     const fs::path dir = test::ScratchDir();
     const fs::path folder = dir / ("in " + fs::path(awkward).parent_path().filename().string());
     fs::create_directories(folder);

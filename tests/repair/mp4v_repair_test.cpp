@@ -138,6 +138,19 @@ TEST(Mp4vRepair, StopsWithTheMessagesOfItsErrors) {
   }
 }
 
+// Paths are used whole, however long.
+TEST(Mp4vRepair, LongPathsAreUsedWhole) {
+  const fs::path dir = test::ScratchDir() / std::string(120, 'd') / std::string(120, 'e');
+  fs::create_directories(dir);
+  const fs::path recording =
+      test::MakeMpeg4Recording(dir / (std::string(100, 'f') + ".AVI"), {"--channels", "1"});
+  ASSERT_GT(recording.string().size(), 300u);
+  RepairRun run;
+  Repair(recording, dir, run);
+  EXPECT_TRUE(run.prompt.messages.empty());
+  EXPECT_TRUE(test::Probe(dir / kMp4vResultFile).ok);
+}
+
 TEST(Mp4vRepair, MissingEsmuxIsReportedOnTheLogAndLeavesNoResult) {
   const fs::path dir = test::ScratchDir();
   const fs::path recording = test::MakeMpeg4Recording(dir / "clip.AVI", {"--channels", "1"});
