@@ -73,8 +73,16 @@ void CCodecDecoderFilter::JoinStreaming() {
   if (thread_.joinable()) thread_.join();
 }
 
+void CCodecDecoderFilter::SetStartTime(MediaTime time) {
+  startTime_ = time;
+  passedStart_ = false;
+}
+
 void CCodecDecoderFilter::Flush() {
   queue_.Clear();
+  held_ = MediaSample{};
+  holding_ = false;
+  passedStart_ = false;
   queuedBytes_ = 0;
   if (codec_) avcodec_flush_buffers(codec_.get());
   waitForKey_ = true;
@@ -86,7 +94,7 @@ void CCodecDecoderFilter::DecodeLoop() {
     if (!sample) continue;
     queuedBytes_ -= std::min(queuedBytes_.load(), sample->bytes);
     if (sample->IsEndOfStream()) {
-      if (!SendAndDrain(nullptr)) return;
+      if (!SendAndDrain(nullptr) || !DeliverHeld()) return;
       output_.Deliver(MediaSample::EndOfStream());
       continue;
     }
@@ -126,7 +134,8 @@ bool CCodecDecoderFilter::DeliverFrame() {
   const std::int64_t ts = frame->best_effort_timestamp;
   const MediaTime start = ts != AV_NOPTS_VALUE ? format_->ToMediaTime(ts) : nextStart_;
   nextStart_ = start + duration;
-  if (start + duration <= startTime_) {
+  const bool video = major_ == MajorType::Video;
+  if (!video && start + duration <= startTime_) {
     av_frame_unref(frame);
     return true;
   }
@@ -137,7 +146,22 @@ bool CCodecDecoderFilter::DeliverFrame() {
   sample.frame = av::MakeFrame();
   av_frame_move_ref(sample.frame.get(), frame);
   ProcessFrame(sample.frame.get());
+  if (video && !passedStart_) {
+    if (start <= startTime_) {  // keep only the newest picture that starts by then
+      held_ = std::move(sample);
+      holding_ = true;
+      return true;
+    }
+    passedStart_ = true;
+    if (!DeliverHeld()) return false;
+  }
   return output_.Deliver(std::move(sample)) || !stop_;
+}
+
+bool CCodecDecoderFilter::DeliverHeld() {
+  if (!holding_) return true;
+  holding_ = false;
+  return output_.Deliver(std::move(held_)) || !stop_;
 }
 
 }  // namespace motrevix

@@ -26,7 +26,7 @@ class CCodecDecoderFilter : public CBaseFilter {
   void RequestStop() override;
   void JoinStreaming() override;
   void Flush() override;
-  void SetStartTime(MediaTime time) override { startTime_ = time; }
+  void SetStartTime(MediaTime time) override;
   Backlog InputBacklog() const override;
 
   // The connected input's codec name and picture size (empty before connection).
@@ -46,6 +46,7 @@ class CCodecDecoderFilter : public CBaseFilter {
   void DecodeLoop();
   bool SendAndDrain(const AVPacket* packet);
   bool DeliverFrame();
+  bool DeliverHeld();
 
   MajorType major_;
   MediaType inputType_;
@@ -59,6 +60,10 @@ class CCodecDecoderFilter : public CBaseFilter {
   bool waitForKey_ = true;
   MediaTime startTime_ = 0;
   MediaTime nextStart_ = 0;
+  // Pictures up to the start time: only the last one is shown (it covers the start).
+  MediaSample held_;
+  bool holding_ = false;
+  bool passedStart_ = false;
 };
 
 }  // namespace motrevix

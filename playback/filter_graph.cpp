@@ -216,7 +216,7 @@ HResult CFilterGraph::Step(int timeoutMs) {
   std::optional<MediaTime> next;
   WaitFor(timeoutMs, [&] {
     next = lead->NextPictureTime();
-    return next.has_value() || lead->ReachedEnd();
+    return next.has_value() || lead->Drained();
   });
   if (!next) return kFalse;
   clock_.SetTime(*next);

@@ -7,6 +7,7 @@
 
 extern "C" {
 #include <libavutil/channel_layout.h>
+#include <libavutil/opt.h>
 }
 
 #include "playback/null_sound_output.h"
@@ -174,6 +175,7 @@ void CSoundRendererFilter::PlayLoop() {
     const auto ahead = static_cast<MediaTime>(output_->Delay() * rate * kUnitsPerSecond);
     if (head.start + head.duration < now) {  // its time is over: skip rather than play late
       queue_.Drop();
+      ++lateDrops_;
       continue;
     }
     if (head.start > now + ahead + 20 * kUnitsPerMs) {
@@ -189,11 +191,19 @@ void CSoundRendererFilter::PlaySample(MediaSample& sample, double rate) {
   AVFrame* in = sample.frame.get();
   if (in == nullptr || in->nb_samples <= 0) return;
   AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
+  // Files may leave the channel order unsaid: take the usual layout for the count.
+  if (in->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC) {
+    const int count = in->ch_layout.nb_channels;
+    av_channel_layout_uninit(&in->ch_layout);
+    av_channel_layout_default(&in->ch_layout, count);
+  }
   if (!resampler_) {
     SwrContext* swr = nullptr;
+    const double monoToBoth[2] = {1.0, 1.0};  // a mono recording at its own level on both sides
     if (swr_alloc_set_opts2(&swr, &stereo, AV_SAMPLE_FMT_S16, outputRate_, &in->ch_layout,
                             static_cast<AVSampleFormat>(in->format), in->sample_rate, 0,
                             nullptr) < 0 ||
+        (in->ch_layout.nb_channels == 1 && swr_set_matrix(swr, monoToBoth, 1) < 0) ||
         swr_init(swr) < 0) {
       swr_free(&swr);
       return;

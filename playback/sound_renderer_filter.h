@@ -49,6 +49,8 @@ class CSoundRendererFilter : public CBaseFilter, public IPresentationSink, publi
   HResult get_Balance(long* balance) const override;
 
   ISoundOutput* Output() const { return output_.get(); }
+  // Blocks of sound skipped because their time had passed.
+  long long LateDrops() const { return lateDrops_; }
 
  private:
   void PlayLoop();
@@ -71,6 +73,7 @@ class CSoundRendererFilter : public CBaseFilter, public IPresentationSink, publi
   std::atomic<bool> endOfStream_{false};
   std::atomic<bool> played_{false};
   std::atomic<long> balance_{0};
+  std::atomic<long long> lateDrops_{0};
 };
 
 }  // namespace motrevix

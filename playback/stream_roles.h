@@ -26,6 +26,8 @@ class IPresentationSink {
   virtual bool HasPresented() const = 0;
   // The end of the stream arrived and everything before it has been presented.
   virtual bool ReachedEnd() const = 0;
+  // The end of the stream arrived and nothing waits to be presented.
+  virtual bool Drained() const { return ReachedEnd(); }
   // Video only: the start of the next picture after the one shown, once decoded.
   virtual std::optional<MediaTime> NextPictureTime() const { return std::nullopt; }
   // Video only: the picture for `time` is shown (nothing newer up to it is waiting).

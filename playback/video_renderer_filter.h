@@ -60,6 +60,7 @@ class CVideoRendererFilter : public CBaseFilter,
   bool IsCued() const override { return cued_; }
   bool HasPresented() const override { return presentedSinceStart_; }
   bool ReachedEnd() const override;
+  bool Drained() const override { return endOfStream_ && queue_.Size() == 0; }
   std::optional<MediaTime> NextPictureTime() const override;
   bool ShowsTime(MediaTime time) const override;
   bool IsVideo() const override { return true; }

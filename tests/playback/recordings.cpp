@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <map>
 #include <mutex>
+#include <sstream>
 
 #include "tests/support/test_support.h"
 
@@ -51,6 +52,32 @@ fs::path Recording(const RecordingKind& kind) {
   EXPECT_EQ(result.exitCode, 0) << result.err;
   made[name] = path;
   return path;
+}
+
+std::vector<double> PictureTimesMs(const fs::path& file, int videoStream) {
+  const ProcessResult probe = Run(
+      "ffprobe", {"-v", "error", "-select_streams", "v:" + std::to_string(videoStream),
+                  "-show_entries", "packet=pts_time,dts_time", "-of", "csv=p=0", file.string()});
+  EXPECT_EQ(probe.exitCode, 0) << probe.err;
+  std::vector<double> times;
+  std::istringstream lines(probe.out);
+  for (std::string line; std::getline(lines, line);) {
+    // "pts_time,dts_time"; AVI leaves the first one out ("N/A").
+    const auto comma = line.find(',');
+    std::string pts = line.substr(0, comma);
+    std::string dts = comma == std::string::npos ? "" : line.substr(comma + 1);
+    const std::string& use = pts != "N/A" && !pts.empty() ? pts : dts;
+    if (use.empty() || use == "N/A") continue;
+    times.push_back(std::stod(use) * 1000.0);
+  }
+  return times;
+}
+
+int PictureAt(const std::vector<double>& timesMs, double ms) {
+  int index = 0;
+  for (std::size_t i = 0; i < timesMs.size(); ++i)
+    if (timesMs[i] <= ms + 1e-6) index = static_cast<int>(i);
+  return index;
 }
 
 std::optional<pattern::FrameMark> MarkOf(const QImage& picture) {

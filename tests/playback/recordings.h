@@ -27,6 +27,13 @@ struct RecordingKind {
 // the generator fails).
 std::filesystem::path Recording(const RecordingKind& kind);
 
+// When each picture of a video stream (0 front, 1 rear) starts, in ms, as ffprobe
+// reads the file: picture n is the n-th packet (the recordings have no B-frames).
+std::vector<double> PictureTimesMs(const std::filesystem::path& file, int videoStream);
+
+// The number of the picture on screen at `ms`: the last one that starts by then.
+int PictureAt(const std::vector<double>& timesMs, double ms);
+
 // The frame mark read from a grabbed picture.
 std::optional<pattern::FrameMark> MarkOf(const QImage& picture);
 
