@@ -135,5 +135,18 @@ TEST(H264Repair, MissingFfmpegIsToldAndLeavesNothing) {
   EXPECT_TRUE(fs::is_empty(job.locations.recoveryFolder));
 }
 
+TEST(H264Repair, RecoveryFolderThatCannotBeMadeIsTold) {
+  const fs::path dir = test::ScratchDir();
+  H264RepairJob job = JobIn(dir, dir / "a.AVI");
+  fs::create_directories(job.locations.recoveryFolder.parent_path());
+  test::WriteBytes(job.locations.recoveryFolder, {1});  // a file where the folder should be
+  RecordingPrompt prompt;
+  QtProcessLauncher launcher;
+  EXPECT_FALSE(StartH264Repair(job, prompt, launcher));
+  ASSERT_EQ(prompt.messages.size(), 1u);
+  EXPECT_EQ(prompt.messages[0].text,
+            "Error : can't create the folder " + job.locations.recoveryFolder.string());
+}
+
 }  // namespace
 }  // namespace motrevix::repair

@@ -138,6 +138,14 @@ TEST(Mp4vRepair, StopsWithTheMessagesOfItsErrors) {
   }
 }
 
+TEST(Mp4vRepair, UnwritableFolderStopsBeforeCarving) {
+  const fs::path dir = test::ScratchDir();
+  const fs::path recording = test::MakeMpeg4Recording(dir / "clip.AVI", {"--channels", "1"});
+  RepairRun run;
+  Repair(recording, dir / "no such folder", run);
+  EXPECT_EQ(Texts(run.prompt), std::vector<std::string>{"Error : can't open tmpfile wb"});
+}
+
 // Paths are used whole, however long.
 TEST(Mp4vRepair, LongPathsAreUsedWhole) {
   const fs::path dir = test::ScratchDir() / std::string(120, 'd') / std::string(120, 'e');
