@@ -138,7 +138,12 @@ std::optional<std::string> AsUnprivilegedUser(const fs::path& folder,
     const bool dropped = setgroups(0, nullptr) == 0 && setresgid(kNobody, kNobody, kNobody) == 0 &&
                          setresuid(kNobody, kNobody, kNobody) == 0 &&
                          access(folder.c_str(), R_OK | X_OK) == 0;
-    const std::string result = dropped ? "1" + work() : "0";
+    std::string result = "0";
+    try {  // the child must never return into the test runner
+      if (dropped) result = "1" + work();
+    } catch (...) {
+      result = "1(exception)";
+    }
     for (std::size_t done = 0; done < result.size();) {
       const ssize_t n = write(channel[1], result.data() + done, result.size() - done);
       if (n <= 0) break;
