@@ -6,6 +6,10 @@
 #include <filesystem>
 #include <ostream>
 
+extern "C" {
+#include <libavutil/log.h>
+}
+
 #include "playback/headless_video_surface.h"
 #include "playback/null_sound_output.h"
 #include "playback/playback_controller.h"
@@ -48,6 +52,7 @@ int RunInfo(const Args& args, std::ostream& out, std::ostream& err) {
     return 1;
   }
 
+  av_log_set_level(AV_LOG_ERROR);  // the library's notes on odd streams are not for the user
   ComponentOptions options;
   options.soundOutput = [] { return std::make_unique<NullSoundOutput>(); };
   CPlaybackController controller(options);

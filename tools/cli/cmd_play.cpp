@@ -6,6 +6,10 @@
 #include <string>
 #include <thread>
 
+extern "C" {
+#include <libavutil/log.h>
+}
+
 #include "playback/headless_video_surface.h"
 #include "playback/null_sound_output.h"
 #include "playback/playback_controller.h"
@@ -63,6 +67,7 @@ int RunPlay(const Args& args, std::ostream& out, std::ostream& err) {
     return 1;
   }
 
+  av_log_set_level(AV_LOG_ERROR);  // the library's notes on odd streams are not for the user
   ComponentOptions options;
   options.soundOutput = [] { return std::make_unique<NullSoundOutput>(); };
   CPlaybackController controller(options);
