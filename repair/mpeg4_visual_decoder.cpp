@@ -39,7 +39,7 @@ struct ParserCloser {
   void operator()(AVCodecParserContext* parser) const { av_parser_close(parser); }
 };
 
-enum class Trial { Failed, Concealed, Clean };
+enum class Trial : std::uint8_t { Untried, Failed, Concealed, Clean };
 
 }  // namespace
 
@@ -48,12 +48,14 @@ struct CMpeg4VisualDecoder::State {
   av::Packet packet;
   av::Frame frame;
   std::span<FrameSlot> slots;
-  std::span<std::uint8_t> header;
+  std::span<std::uint8_t> header;  // the start of packetBuffer
   std::span<std::uint8_t> packetBuffer;
+  std::span<Trial> trials;  // by prefix length, for the current chunk
   int alignedWidth = 0;
   int alignedHeight = 0;
 
   Trial Try(std::span<const std::uint8_t> chunk, std::size_t prefix);
+  Trial Decode(std::span<const std::uint8_t> chunk, std::size_t prefix);
 };
 
 std::size_t PictureBytes(int width, int height) {
@@ -83,10 +85,10 @@ DecoderMemoryNeeds QueryDecoderMemory(int maxWidth, int maxHeight, int frameBuff
   needs[kInstanceBlock] = sizeof(CMpeg4VisualDecoder::State) + alignof(CMpeg4VisualDecoder::State);
   needs[kFrameSlotBlock] =
       static_cast<std::size_t>(std::max(frameBuffers, 0)) * sizeof(FrameSlot) + alignof(FrameSlot);
-  needs[kHeaderBlock] = kMaxConfigHeaderBytes;
   // A coded picture is never taken to be longer than the same picture uncoded.
-  needs[kPacketBlock] =
-      kMaxConfigHeaderBytes + PictureBytes(maxWidth, maxHeight) + AV_INPUT_BUFFER_PADDING_SIZE;
+  const std::size_t longestPicture = PictureBytes(maxWidth, maxHeight);
+  needs[kPacketBlock] = kMaxConfigHeaderBytes + longestPicture + AV_INPUT_BUFFER_PADDING_SIZE;
+  needs[kTrialBlock] = (longestPicture + 2) * sizeof(Trial);
   return needs;
 }
 
@@ -132,6 +134,12 @@ int GetFrameBuffer(AVCodecContext* context, AVFrame* frame, int /*flags*/) {
 }  // namespace
 
 Trial CMpeg4VisualDecoder::State::Try(std::span<const std::uint8_t> chunk, std::size_t prefix) {
+  Trial& known = trials[prefix];
+  if (known == Trial::Untried) known = Decode(chunk, prefix);
+  return known;
+}
+
+Trial CMpeg4VisualDecoder::State::Decode(std::span<const std::uint8_t> chunk, std::size_t prefix) {
   std::memcpy(packetBuffer.data() + header.size(), chunk.data(), prefix);
   std::memset(packetBuffer.data() + header.size() + prefix, 0, AV_INPUT_BUFFER_PADDING_SIZE);
   AVPacket* p = packet.get();
@@ -185,12 +193,12 @@ std::unique_ptr<CMpeg4VisualDecoder> CMpeg4VisualDecoder::Init(
   auto* state = new (instance) State;
   std::unique_ptr<CMpeg4VisualDecoder> decoder(new CMpeg4VisualDecoder(state));
   state->slots = {slots, static_cast<std::size_t>(frameCount)};
-  auto* headerCopy = reinterpret_cast<std::uint8_t*>(blocks[kHeaderBlock].data());
-  std::memcpy(headerCopy, header.data(), header.size());
-  state->header = {headerCopy, header.size()};
   auto* packetBuffer = reinterpret_cast<std::uint8_t*>(blocks[kPacketBlock].data());
   std::memcpy(packetBuffer, header.data(), header.size());
   state->packetBuffer = {packetBuffer, blocks[kPacketBlock].size()};
+  state->header = state->packetBuffer.first(header.size());
+  state->trials = {reinterpret_cast<Trial*>(blocks[kTrialBlock].data()),
+                   blocks[kTrialBlock].size() / sizeof(Trial)};
   state->alignedWidth = RoundUp(config->width);
   state->alignedHeight = RoundUp(config->height);
 
@@ -204,6 +212,8 @@ std::unique_ptr<CMpeg4VisualDecoder> CMpeg4VisualDecoder::Init(
   context->thread_count = 1;
   context->err_recognition = kStrictErrorRecognition;
   context->log_level_offset = kQuietLogOffset;
+  // Concealment only has to be noticed, not done well: skip guessing motion vectors.
+  context->error_concealment = FF_EC_DEBLOCK;
   context->get_buffer2 = GetFrameBuffer;
   context->opaque = state;
   if (avcodec_open2(context, codec, nullptr) < 0) return nullptr;
@@ -232,8 +242,10 @@ std::size_t EndOfZeroFreeRun(std::span<const std::uint8_t> chunk) {
 std::size_t CMpeg4VisualDecoder::DecodeChunk(std::span<const std::uint8_t> chunk) {
   State& s = *state_;
   const std::size_t room = s.packetBuffer.size() - s.header.size() - AV_INPUT_BUFFER_PADDING_SIZE;
-  const std::size_t limit = std::min({chunk.size(), room, EndOfZeroFreeRun(chunk)});
+  const std::size_t limit =
+      std::min({chunk.size(), room, s.trials.size() - 2, EndOfZeroFreeRun(chunk)});
   if (limit <= kStartCodeBytes) return 0;
+  std::fill_n(s.trials.begin(), limit + 2, Trial::Untried);
 
   // Prefixes shorter than the picture fail with damaged macroblocks, or, cut just
   // before zeros of its own, leave damage for concealment; the picture itself, with

@@ -37,8 +37,8 @@ std::size_t PictureBytes(int width, int height);
 enum DecoderBlock : std::size_t {
   kInstanceBlock = 0,   // the decoder's own state
   kFrameSlotBlock = 1,  // which frame buffer is in use
-  kHeaderBlock = 2,     // the decoder's copy of the configuration header
-  kPacketBlock = 3,     // header plus the chunk prefix being measured, padded
+  kPacketBlock = 2,     // the configuration header, then the chunk prefix being tried, padded
+  kTrialBlock = 3,      // what each prefix length of the current chunk gave, tried once
   kDecoderBlockCount = 4,
 };
 using DecoderMemoryNeeds = std::array<std::size_t, kDecoderBlockCount>;
