@@ -296,3 +296,61 @@ TEST(GeneratorCard, DemoCardAndCameraNames) {
 
 }  // namespace
 }  // namespace motrevix::test
+
+namespace motrevix::test {
+namespace {
+
+// Reads bits of an MPEG-4 visual header, most significant first.
+class BitReader {
+ public:
+  BitReader(const std::string& bytes, std::size_t start) : bytes_(bytes), bit_(start * 8) {}
+  unsigned Read(int count) {
+    unsigned value = 0;
+    for (int i = 0; i < count; ++i, ++bit_) {
+      const auto byte = static_cast<unsigned char>(bytes_.at(bit_ / 8));
+      value = (value << 1) | ((byte >> (7 - bit_ % 8)) & 1);
+    }
+    return value;
+  }
+
+ private:
+  const std::string& bytes_;
+  std::size_t bit_;
+};
+
+// The camera's MPEG-4 visual: the video object layer says 1000 ticks a second.
+TEST(GeneratorPictures, Mpeg4TimeResolutionIsOneThousand) {
+  const fs::path out = ScratchDir() / "m.AVI";
+  ASSERT_EQ(RunTool("make-recording", {"--out", out.string(), "--video", "mpeg4", "--seconds", "1",
+                                       "--channels", "1", "--front", "160x120"})
+                .exitCode,
+            0);
+  const ProcessResult es = motrevix::test::Run("ffmpeg", {"-v", "error", "-i", out.string(), "-map",
+                                                          "0:v:0", "-c", "copy", "-f", "m4v", "-"});
+  ASSERT_EQ(es.exitCode, 0) << es.err;
+  std::size_t vol = std::string::npos;
+  for (std::size_t i = 0; i + 4 < es.out.size(); ++i)
+    if (es.out.compare(i, 3, std::string("\0\0\1", 3)) == 0 &&
+        (static_cast<unsigned char>(es.out[i + 3]) & 0xF0) == 0x20) {
+      vol = i + 4;
+      break;
+    }
+  ASSERT_NE(vol, std::string::npos) << "no video object layer header";
+  BitReader bits(es.out, vol);
+  bits.Read(1);                           // random accessible
+  EXPECT_EQ(bits.Read(8), 1u);            // simple object type
+  if (bits.Read(1)) bits.Read(7);         // object layer identifier
+  if (bits.Read(4) == 15) bits.Read(16);  // aspect ratio
+  if (bits.Read(1)) {                     // control parameters
+    bits.Read(2);                         // chroma format
+    EXPECT_EQ(bits.Read(1), 1u);          // low delay: no B-frames
+    if (bits.Read(1))
+      for (int i = 0; i < 79; ++i) bits.Read(1);
+  }
+  EXPECT_EQ(bits.Read(2), 0u);  // rectangular
+  EXPECT_EQ(bits.Read(1), 1u);  // marker
+  EXPECT_EQ(bits.Read(16), 1000u);
+}
+
+}  // namespace
+}  // namespace motrevix::test
