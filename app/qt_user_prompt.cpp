@@ -1,0 +1,48 @@
+#include "app/qt_user_prompt.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace motrevix {
+namespace {
+
+QMessageBox::Icon ToQt(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Exclamation:
+      return QMessageBox::Warning;
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+    case MessageIcon::Question:
+      return QMessageBox::Question;
+    case MessageIcon::Error:
+      return QMessageBox::Critical;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+void QtUserPrompt::ShowMessage(const std::string& text, const std::string& caption,
+                               MessageIcon icon) {
+  QMessageBox box(ToQt(icon), QString::fromStdString(caption), QString::fromStdString(text),
+                  QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+bool QtUserPrompt::AskYesNo(const std::string& text, const std::string& caption) {
+  return QMessageBox::question(parent_, QString::fromStdString(caption),
+                               QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::string QtUserPrompt::ChooseOpenFile(const std::string& caption, const std::string& filter) {
+  return QFileDialog::getOpenFileName(parent_, QString::fromStdString(caption), QString(),
+                                      QString::fromStdString(filter))
+      .toStdString();
+}
+
+std::string QtUserPrompt::ChooseFolder(const std::string& caption) {
+  return QFileDialog::getExistingDirectory(parent_, QString::fromStdString(caption)).toStdString();
+}
+
+}  // namespace motrevix

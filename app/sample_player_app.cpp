@@ -1,0 +1,85 @@
+#include "app/sample_player_app.h"
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/qt_user_prompt.h"
+#include "app/sample_player_dlg.h"
+#include "app/startup_list.h"
+#include "platform/network_state.h"
+
+namespace motrevix {
+namespace {
+
+// The embedded browser's sandbox refuses to start as root.
+void AllowBrowserAsRoot() {
+  if (::geteuid() != 0) return;
+  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+  if (flags.contains("--no-sandbox")) return;
+  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (flags + " --no-sandbox").trimmed());
+}
+
+}  // namespace
+
+int CSamplePlayerApp::Run(int argc, char* argv[]) {
+  AllowBrowserAsRoot();
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("motrevix");
+  QApplication::setApplicationVersion("0.1");
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Motrevix: viewer for the recordings of the RD-310 dash camera.\n"
+      "Lists the recordings of FOLDER (a card or any folder, at all depths, in name order)\n"
+      "or the FILEs given, one row each.");
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addPositionalArgument("FOLDER|FILE...", "A card or folder, or recordings, to list.",
+                               "[FOLDER | FILE...]");
+  const QCommandLineOption folderOption("folder", "List the recordings of DIR.", "DIR");
+  const QCommandLineOption onlineOption("online", "Treat the computer as online (map page).");
+  const QCommandLineOption offlineOption("offline", "Treat the computer as offline.");
+  const QCommandLineOption playOption("play", "Start playing the first listed recording.");
+  const QCommandLineOption screenshotOption(
+      "screenshot", "Save a picture of the window to FILE after --screenshot-delay and quit.",
+      "FILE");
+  const QCommandLineOption delayOption("screenshot-delay", "Milliseconds (default 1500).", "MS",
+                                       "1500");
+  parser.addOptions(
+      {folderOption, onlineOption, offlineOption, playOption, screenshotOption, delayOption});
+  parser.process(app);
+
+  std::optional<QString> folder;
+  if (parser.isSet(folderOption)) folder = parser.value(folderOption);
+  const StartupList list = ListFromArguments(folder, parser.positionalArguments());
+  if (!list.error.isEmpty()) {
+    std::fprintf(stderr, "motrevix: %s\n", qPrintable(list.error));
+    return 2;
+  }
+
+  MainWindowOptions options;
+  if (parser.isSet(onlineOption)) options.forceOnline = true;
+  if (parser.isSet(offlineOption)) options.forceOnline = false;
+
+  QtUserPrompt prompt;
+  CSamplePlayerDlg window(prompt, options);
+  prompt.SetParent(&window);
+  window.SetListedRows(list.rows, list.folder);
+  if (parser.isSet(playOption)) QTimer::singleShot(0, &window, [&window] { window.OnPlayPause(); });
+  if (parser.isSet(screenshotOption)) {
+    const QString file = parser.value(screenshotOption);
+    QTimer::singleShot(parser.value(delayOption).toInt(), &window, [&window, file] {
+      const bool saved = window.grab().save(file);
+      if (!saved) std::fprintf(stderr, "motrevix: cannot write %s\n", qPrintable(file));
+      window.done(saved ? 0 : 1);
+    });
+  }
+  return window.exec();
+}
+
+}  // namespace motrevix

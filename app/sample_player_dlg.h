@@ -1,0 +1,224 @@
+#pragma once
+// `CSamplePlayerDlg`: the main window. It owns the playback controller, the
+// telemetry of the open recording, the file list, the map control, the G-sensor
+// window, the two video hosts and the side windows, and holds the state that the
+// command handlers share. Its procedures live in files of their own: start-up
+// and shutdown (sample_player_dlg.cpp), the controls and the windowed layout
+// (main_controls.cpp), the open procedure (open_recording.cpp), the transport
+// commands (transport_commands.cpp), the tick and sliders (playback_tick.cpp),
+// the panes (pane_layout.cpp), card removal (card_removal.cpp) and the small
+// window behaviours (window_behaviour.cpp).
+
+#include <QDialog>
+#include <QHash>
+#include <QPoint>
+#include <QString>
+#include <QTimer>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "catalog/recording_entry.h"
+#include "platform/network_state.h"
+#include "platform/user_prompt.h"
+#include "playback/component_factory.h"
+#include "playback/playback_controller.h"
+#include "telemetry/telemetry_data.h"
+
+class QAbstractButton;
+class QLabel;
+class QSlider;
+class QWebEngineView;
+class QCalendarWidget;
+
+namespace motrevix {
+
+namespace catalog {
+class CFileListWidget;
+}
+namespace repair {
+class CRecovery;
+class IProcessLauncher;
+}  // namespace repair
+class CGSensorDlg;
+class CZoomDlg;
+class CRearViewDlg;
+class CInfoDlg;
+class MountWatcher;
+
+// Slider notification codes the sliders act on; the others do nothing.
+enum ScrollCode : int {
+  kLineLeft = 0,
+  kLineRight = 1,
+  kPageLeft = 2,
+  kPageRight = 3,
+  kThumbPosition = 4,
+  kThumbTrack = 5,
+  kLeft = 6,
+  kRight = 7,
+  kEndScroll = 8,
+};
+
+// Calls out of the playback tick and the open procedure to the telemetry
+// read-outs; empty calls do nothing.
+struct TelemetryHooks {
+  std::function<void(std::int64_t positionMs)> showSpeed;
+  std::function<void(std::int64_t positionMs)> lookupTelemetry;
+  std::function<void()> blankSpeedDigits;
+};
+
+struct MainWindowOptions {
+  // Components the pipelines are made of (tests make some unavailable).
+  ComponentOptions components;
+  // Forces the Internet check's answer; unset asks the system.
+  std::optional<bool> forceOnline;
+  // The mounts file the card-removal watcher reads.
+  std::string mountsFile = "/proc/self/mounts";
+};
+
+class CSamplePlayerDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int IDT_PLAYBACK = 100;
+  static constexpr int kPlaybackPeriodMs = 100;
+
+  explicit CSamplePlayerDlg(IUserPrompt& prompt, MainWindowOptions options = {},
+                            QWidget* parent = nullptr);
+  ~CSamplePlayerDlg() override;
+
+  // Fills the file list with rows and remembers the folder they come from.
+  void SetListedRows(const catalog::RecordingRows& rows, const QString& folder);
+
+  // The open procedure: false when the recording could not be opened (the next
+  // row of the list has then been tried).
+  bool OpenRecording(const std::wstring& path);
+
+  // Transport commands.
+  void OnPlayPause();    // 1006
+  void OnStop();         // 1007
+  void OnNext();         // 1008
+  void OnPrevious();     // 1005
+  void OnSecondBack();   // 1009
+  void OnSecondNext();   // 1010
+  void OnFrameStep();    // 1011
+  void OnMuteToggle();   // 1023
+  void OnExit();         // 1001
+  void OnMinimize();     // 1000
+  void OnInformation();  // 1161
+  void OnRepair();       // 1137
+  // A slider notification with its code.
+  void OnHScroll(int sliderId, int code);
+  // Click-to-seek on the progress slider at a main-window x coordinate.
+  void SeekToProgressX(int clientX);
+  // The timer message; the tick runs for IDT_PLAYBACK unless the left button is held.
+  void OnTimer(int timerId);
+  void PlaybackTick();
+  // A mount point went away (root path with a trailing '/').
+  void OnDriveRemoved(const QString& rootPath);
+  // Places the three panes for the current screen mode.
+  void ApplyPaneLayout();
+  // The control layout of the windowed screen mode.
+  void ApplyLayout(int screenMode);
+
+  // Controls by their identifiers.
+  QWidget* Control(int id) const { return m_controls.value(id); }
+  QAbstractButton* Button(int id) const;
+  QSlider* Slider(int id) const;
+  QLabel* Label(int id) const;
+
+  CPlaybackController& Player() { return m_Player; }
+  const CTextData& TextData() const { return m_TextData; }
+  catalog::CFileListWidget* FileList() const { return m_pFileList; }
+  CZoomDlg* FrontHost() const { return m_pFrontHost; }
+  CRearViewDlg* RearHost() const { return m_pRearHost; }
+  CGSensorDlg* GSensorWnd() const { return m_pGSensorWnd; }
+  CInfoDlg* InfoDlg() const { return m_pInfoDlg; }
+  QWebEngineView* MapView() const { return m_pMapView; }
+  bool PlaybackTimerActive() const { return m_playbackTimer.isActive(); }
+  TelemetryHooks& Hooks() { return m_hooks; }
+  // The map page last loaded (empty when none was).
+  const QString& LoadedMapPage() const { return m_strLoadedMapPage; }
+  // Where the information window's link leads, and how it is opened.
+  std::function<void(const QString& address)> openAddress;
+
+  // Shared state.
+  int m_nScreenMode = 1;
+  int m_nFrontPane = 0;
+  int m_nRearPane = 0;
+  int m_nMapPane = 0;
+  int m_nGpsState = 0;
+  int m_bRecordingLoaded = 0;
+  int m_nCurrentItem = -1;
+  int m_nCurrentHour = 0;
+  int m_nProgressOriginX = 0;
+  QString m_strCurrentFolder;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void reject() override;
+
+ private:
+  void InitDialog();
+  void WriteDecoderSettings();
+  void CreateControls();
+  void ConnectControls();
+  void SetUpVideo();
+  void InitSliders();
+  void CheckComponents();
+  void AddToolTips();
+  void StartWatchingMounts();
+
+  void OnCommand(int id);
+  void ApplyWaveOutVolume(int position);
+  void UpdateTimeReadouts(std::int64_t positionMs, std::int64_t durationMs);
+  void SetPlayButton(bool showsPause);
+  void CollapseMapView(int x, int y);
+  void LoadMapPage();
+  // Brightness b on each video channel that has a decoder.
+  void ApplyBrightness(int b);
+  bool PlayFromStoppedState();
+  void OpenRowAndPlay(int row);
+  // The pipeline object's play state, or -1 without one.
+  int CurrentPlayState() const;
+  QString RowPath(int row) const;
+  void SetSliderPosition(int id, std::int64_t position);
+
+  IUserPrompt& m_prompt;
+  MainWindowOptions m_options;
+  NetworkState m_network;
+  // Destroyed after the members declared below it.
+  CPlaybackController m_Player;
+  CTextData m_TextData;
+  TelemetryHooks m_hooks;
+
+  QHash<int, QWidget*> m_controls;
+  catalog::CFileListWidget* m_pFileList = nullptr;
+  QWebEngineView* m_pMapView = nullptr;
+  QCalendarWidget* m_pCalendar = nullptr;
+  QWidget* m_pVideoView1 = nullptr;
+  QWidget* m_pVideoView2 = nullptr;
+  CGSensorDlg* m_pGSensorWnd = nullptr;
+  CZoomDlg* m_pFrontHost = nullptr;
+  CRearViewDlg* m_pRearHost = nullptr;
+  CInfoDlg* m_pInfoDlg = nullptr;
+  repair::CRecovery* m_pRepairDlg = nullptr;
+  std::unique_ptr<repair::IProcessLauncher> m_pRepairLauncher;
+  std::unique_ptr<MountWatcher> m_pMountWatcher;
+  QTimer m_playbackTimer;
+  QString m_strLoadedMapPage;
+
+  // Opens that failed in a row; a round of failures over the whole list stops.
+  int m_nFailedOpensInRow = 0;
+  // Dragging the window by its background.
+  bool m_bDragging = false;
+  QPoint m_dragOffset;
+};
+
+}  // namespace motrevix

@@ -1,0 +1,91 @@
+// The small behaviours of the main window: exit with confirmation, minimise,
+// dragging by the background, Enter and Escape swallowed, painting the video,
+// the information window and the listed rows.
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWebEngineView>
+
+#include "app/info_dlg.h"
+#include "app/sample_player_dlg.h"
+#include "catalog/file_list_widget.h"
+
+namespace motrevix {
+
+void CSamplePlayerDlg::OnExit() {
+  OnStop();
+  if (m_prompt.AskYesNo("Are you sure you want to quit?     ", "Exit")) close();
+}
+
+void CSamplePlayerDlg::OnMinimize() { showMinimized(); }
+
+void CSamplePlayerDlg::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+      event->accept();  // the window never closes by keyboard
+      return;
+    default:
+      QDialog::keyPressEvent(event);
+  }
+}
+
+void CSamplePlayerDlg::reject() {
+  // Escape and the platform's close-by-keyboard end here; only Exit closes.
+}
+
+void CSamplePlayerDlg::mousePressEvent(QMouseEvent* event) {
+  setFocus();
+  if (event->button() == Qt::LeftButton && m_nScreenMode != 2) {
+    m_bDragging = true;
+    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+  }
+  QDialog::mousePressEvent(event);
+}
+
+void CSamplePlayerDlg::mouseMoveEvent(QMouseEvent* event) {
+  if (m_bDragging && (event->buttons() & Qt::LeftButton))
+    move(event->globalPosition().toPoint() - m_dragOffset);
+  QDialog::mouseMoveEvent(event);
+}
+
+void CSamplePlayerDlg::mouseReleaseEvent(QMouseEvent* event) {
+  m_bDragging = false;
+  QDialog::mouseReleaseEvent(event);
+}
+
+void CSamplePlayerDlg::paintEvent(QPaintEvent* event) {
+  QPainter(this).fillRect(rect(), QColor(24, 24, 24));
+  if (CPlaybackGraph* graph = m_Player.Graph()) {
+    if (graph->GetState() == PlayState::Running) graph->Repaint();
+    graph->UpdateVideoRects();
+  }
+  QDialog::paintEvent(event);
+}
+
+void CSamplePlayerDlg::resizeEvent(QResizeEvent* event) {
+  CPlaybackGraph* graph = m_Player.Graph();
+  // A graph that does not run shows its current frame again in the new size.
+  if (graph != nullptr && graph->GetState() != PlayState::Running && graph->HasGraph())
+    m_Player.SeekMs(static_cast<std::int32_t>(m_Player.GetPositionMs()));
+  QDialog::resizeEvent(event);
+}
+
+void CSamplePlayerDlg::OnInformation() {
+  if (m_pInfoDlg == nullptr) {
+    m_pInfoDlg = new CInfoDlg(this);
+    m_pInfoDlg->openAddress = [this](const QString& address) {
+      if (openAddress) openAddress(address);
+    };
+  }
+  m_pInfoDlg->show();
+  m_pInfoDlg->raise();
+}
+
+void CSamplePlayerDlg::SetListedRows(const catalog::RecordingRows& rows, const QString& folder) {
+  m_pFileList->SetRows(rows);
+  m_strCurrentFolder = folder;
+}
+
+}  // namespace motrevix

@@ -1,0 +1,41 @@
+#pragma once
+// The two windows that host the video surfaces: the front host `CZoomDlg`, a
+// child of the main window, and the rear host `CRearViewDlg`, a top-level window
+// owned by the main window. Each clips its surface and shows black around it.
+
+#include <QDialog>
+#include <QWidget>
+
+#include "view/video_surface_widget.h"
+
+namespace motrevix {
+
+class CZoomDlg : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit CZoomDlg(QWidget* parent);
+  CVideoSurfaceWidget* Surface() const { return m_pSurface; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  CVideoSurfaceWidget* m_pSurface;
+};
+
+class CRearViewDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CRearViewDlg(QWidget* owner);
+  CVideoSurfaceWidget* Surface() const { return m_pSurface; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  CVideoSurfaceWidget* m_pSurface;
+};
+
+}  // namespace motrevix

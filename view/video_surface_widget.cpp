@@ -1,0 +1,64 @@
+#include "view/video_surface_widget.h"
+
+#include <QMetaObject>
+#include <QPainter>
+#include <QResizeEvent>
+
+namespace motrevix {
+
+CVideoSurfaceWidget::CVideoSurfaceWidget(const QString& name, QWidget* parent) : QWidget(parent) {
+  setObjectName(name);
+  setWindowTitle(name);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CVideoSurfaceWidget::PresentPicture(std::shared_ptr<const QImage> picture, MediaTime) {
+  {
+    std::lock_guard lock(mutex_);
+    picture_ = std::move(picture);
+    ++presented_;
+  }
+  RequestRepaint();
+}
+
+QSize CVideoSurfaceWidget::ClientSize() const {
+  std::lock_guard lock(mutex_);
+  return clientSize_;
+}
+
+void CVideoSurfaceWidget::SetVideoPosition(const QRect& destination, bool) {
+  {
+    std::lock_guard lock(mutex_);
+    destination_ = destination;
+  }
+  update();
+}
+
+void CVideoSurfaceWidget::RequestRepaint() {
+  // update() belongs to the UI thread: queue it there from any thread.
+  QMetaObject::invokeMethod(this, qOverload<>(&QWidget::update), Qt::QueuedConnection);
+}
+
+std::shared_ptr<const QImage> CVideoSurfaceWidget::Picture() const {
+  std::lock_guard lock(mutex_);
+  return picture_;
+}
+
+long long CVideoSurfaceWidget::PresentedCount() const {
+  std::lock_guard lock(mutex_);
+  return presented_;
+}
+
+void CVideoSurfaceWidget::paintEvent(QPaintEvent*) {
+  std::shared_ptr<const QImage> picture = Picture();
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::black);
+  if (picture && !picture->isNull()) painter.drawImage(rect(), *picture);
+}
+
+void CVideoSurfaceWidget::resizeEvent(QResizeEvent* event) {
+  std::lock_guard lock(mutex_);
+  clientSize_ = event->size();
+}
+
+}  // namespace motrevix
