@@ -14,7 +14,7 @@ namespace motrevix {
 
 void CSamplePlayerDlg::OnExit() {
   OnStop();
-  if (m_prompt.AskYesNo("Are you sure you want to quit?     ", "Exit")) close();
+  if (m_prompt.AskYesNo("Are you sure you want to quit?     ", "Exit")) done(QDialog::Accepted);
 }
 
 void CSamplePlayerDlg::OnMinimize() { showMinimized(); }

@@ -1,0 +1,115 @@
+// The open procedure on generated recordings: one and two channels, with and
+// without GPS, online and offline, and a list whose rows fail.
+#include <QAbstractButton>
+#include <QSlider>
+#include <QWebEngineView>
+
+#include "app/app_globals.h"
+#include "catalog/file_list_widget.h"
+#include "playback/sound_volume.h"
+#include "tests/app/window_fixture.h"
+
+namespace motrevix::test {
+namespace {
+
+using OpenRecordingTest = MainWindowTest;
+
+TEST_F(OpenRecordingTest, SetsPanesGpsStateAndMapButton) {
+  const struct {
+    const char* name;
+    RecordingKind kind;
+    bool online;
+    int rearHiddenByUser;
+    int rearPane, mapPane, gpsState;
+    bool mapButton, mapLoaded;
+  } cases[] = {
+      {"two channels, GPS, online", {2, true}, true, 0, 2, 2, 3, true, true},
+      {"two channels, GPS, offline", {2, true}, false, 0, 2, 0, 3, false, false},
+      {"two channels, rear hidden", {2, true}, false, 1, 0, 0, 3, false, false},
+      {"one channel, no GPS, online", {1, false}, true, 0, 0, 0, 0, false, false},
+      {"two channels, no GPS", {2, false}, false, 0, 2, 0, 0, false, false},
+  };
+  int index = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetAppGlobals();
+    g_bRearHiddenByUser = c.rearHiddenByUser;
+    const auto file = MakeRecording(c.kind, "rec" + std::to_string(index++) + ".AVI");
+    RecordingPrompt prompt;
+    MainWindowOptions options;
+    options.forceOnline = c.online;
+    CSamplePlayerDlg window(prompt, options);
+    int blanked = 0;
+    window.Hooks().blankSpeedDigits = [&] { ++blanked; };
+    ASSERT_TRUE(window.OpenRecording(file.wstring()));
+    EXPECT_EQ(window.m_bRecordingLoaded, 1);
+    EXPECT_EQ(window.m_nFrontPane, 1);
+    EXPECT_EQ(window.m_nRearPane, c.rearPane);
+    EXPECT_EQ(window.m_nMapPane, c.mapPane);
+    EXPECT_EQ(window.m_nGpsState, c.gpsState);
+    EXPECT_EQ(window.Control(1170)->isVisibleTo(&window), c.mapButton);
+    EXPECT_EQ(!window.LoadedMapPage().isEmpty(), c.mapLoaded);
+    EXPECT_EQ(g_bMapOnline, c.mapLoaded ? 1 : 0);
+    EXPECT_EQ(window.TextData().m_aGPS.empty(), !c.kind.telemetry);
+    EXPECT_EQ(blanked, c.kind.telemetry ? 0 : 1);
+    if (!c.kind.telemetry || c.mapLoaded) {
+      EXPECT_EQ(window.Control(1101)->isEnabled(), c.mapLoaded);
+    }
+    if (!c.kind.telemetry) {
+      EXPECT_EQ(window.MapView()->geometry(), QRect(790, 380, 0, 0));
+    }
+    EXPECT_EQ(window.Player().GetState(), PlayState::Stopped);
+  }
+}
+
+TEST_F(OpenRecordingTest, SetsDurationSlidersVolumeAndRate) {
+  const auto file = MakeRecording({2, true, 2}, "two.AVI");
+  CSamplePlayerDlg& window = Window();
+  window.Slider(1004)->setValue(70);
+  window.Slider(1003)->setValue(2);
+  ASSERT_TRUE(window.OpenRecording(file.wstring()));
+  const std::int64_t d = window.Player().GetDurationMs();
+  EXPECT_GT(d, 1500);
+  EXPECT_EQ(g_llDurationMs, d);
+  EXPECT_EQ(window.Slider(1002)->minimum(), 0);
+  EXPECT_EQ(window.Slider(1002)->maximum(), d);
+  EXPECT_EQ(window.Slider(1024)->minimum(), 1);
+  EXPECT_EQ(window.Slider(1024)->maximum(), d - d / 60);
+  EXPECT_EQ(window.Slider(1003)->value(), 5);
+  EXPECT_EQ(GetWaveOutVolume(), 45874u + 45874u * 65536u);
+}
+
+TEST_F(OpenRecordingTest, AFailingRowMovesOnToTheNext) {
+  const auto bad = MakeBrokenRecording("bad.AVI");
+  const auto good = MakeRecording({1, false}, "good.AVI");
+  ListFiles({bad, good});
+  CSamplePlayerDlg& window = Window();
+  window.OnPlayPause();
+  EXPECT_EQ(window.m_nCurrentItem, 1);
+  EXPECT_EQ(window.m_bRecordingLoaded, 1);
+  EXPECT_EQ(window.Player().GetState(), PlayState::Running);
+  EXPECT_TRUE(window.FileList()->IsRowSelected(1));
+  EXPECT_FALSE(window.FileList()->IsRowSelected(0));
+}
+
+TEST_F(OpenRecordingTest, AListOfFailingRowsStopsAfterOneRound) {
+  const auto a = MakeBrokenRecording("a.AVI");
+  const auto b = MakeBrokenRecording("b.AVI");
+  const auto c = MakeBrokenRecording("c.AVI");
+  ListFiles({a, b, c});
+  CSamplePlayerDlg& window = Window();
+  // Starting from the middle row: each of the three is tried once, then it stops.
+  window.FileList()->SetRowSelected(1, true);
+  window.OnPlayPause();
+  EXPECT_EQ(window.m_nCurrentItem, -1);
+  EXPECT_EQ(window.m_bRecordingLoaded, 0);
+  EXPECT_FALSE(window.Player().HasPipeline());
+  EXPECT_FALSE(window.PlaybackTimerActive());
+  EXPECT_EQ(window.FileList()->RowCount(), 3);
+  // And it can be asked again.
+  EXPECT_FALSE(window.OpenRecording(a.wstring()));
+  EXPECT_EQ(window.m_nCurrentItem, -1);
+}
+
+}  // namespace
+}  // namespace motrevix::test

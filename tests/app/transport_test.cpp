@@ -1,0 +1,272 @@
+// The transport commands, the tick and the sliders on generated recordings.
+#include <QAbstractButton>
+#include <QLabel>
+#include <QSlider>
+#include <QTest>
+
+#include "app/app_globals.h"
+#include "app/transport_rules.h"
+#include "catalog/file_list_widget.h"
+#include "playback/sound_volume.h"
+#include "telemetry/gsensor_window.h"
+#include "tests/app/window_fixture.h"
+#include "view/video_hosts.h"
+
+namespace motrevix::test {
+namespace {
+
+using Transport = MainWindowTest;
+
+struct Expected {
+  int loaded;
+  PlayState state;  // Idle also stands for "no pipeline object"
+  bool timer;
+  const char* button;
+};
+
+void ExpectState(CSamplePlayerDlg& window, const Expected& e, const char* situation) {
+  SCOPED_TRACE(situation);
+  EXPECT_EQ(window.m_bRecordingLoaded, e.loaded);
+  EXPECT_EQ(window.Player().GetState(), e.state);
+  EXPECT_EQ(window.PlaybackTimerActive(), e.timer);
+  // The caption is the template's "PLAY" until a command changes it.
+  EXPECT_EQ(window.Button(1006)->text().toLower(), QString(e.button).toLower());
+  EXPECT_EQ(window.Button(1006)->toolTip(), e.button);
+}
+
+TEST_F(Transport, FollowsTheStateTable) {
+  const auto file = MakeRecording({2, true, 2}, "a.AVI");
+  ListFiles({file});
+  CSamplePlayerDlg& window = Window();
+  ExpectState(window, {0, PlayState::Idle, false, "Play"}, "after start-up");
+
+  ASSERT_TRUE(window.OpenRecording(file.wstring()));
+  ExpectState(window, {1, PlayState::Stopped, false, "Play"}, "after open");
+
+  window.OnPlayPause();
+  ExpectState(window, {1, PlayState::Running, true, "Pause"}, "after play");
+  EXPECT_EQ(window.m_nCurrentItem, 0);
+  EXPECT_EQ(window.FileList()->PlayingRow(), 0);
+  EXPECT_TRUE(window.FrontHost()->isVisibleTo(&window));
+  EXPECT_EQ(window.FrontHost()->geometry(), QRect(31, 46, 750, 422));
+  EXPECT_TRUE(window.RearHost()->isVisible());
+
+  window.OnPlayPause();
+  ExpectState(window, {1, PlayState::Paused, true, "Play"}, "after pause");
+  window.OnPlayPause();
+  ExpectState(window, {1, PlayState::Running, true, "Pause"}, "after play again");
+  window.OnFrameStep();
+  ExpectState(window, {1, PlayState::Paused, true, "Play"}, "after FPS");
+
+  window.OnStop();
+  ExpectState(window, {0, PlayState::Idle, false, "Play"}, "after stop");
+  EXPECT_FALSE(window.Player().HasPipeline());
+  EXPECT_EQ(window.m_nCurrentItem, -1);
+  EXPECT_EQ(window.Label(1014)->text(), "00:00:00");
+  EXPECT_EQ(window.Label(1015)->text(), "00:00:00");
+  EXPECT_EQ(window.Slider(1002)->value(), 0);
+  EXPECT_FALSE(window.FrontHost()->isVisibleTo(&window));
+  EXPECT_FALSE(window.RearHost()->isVisible());
+}
+
+TEST_F(Transport, TheFrontSurfaceShowsTheFirstChannel) {
+  const auto file = MakeRecording({2, true}, "a.AVI");
+  ListFiles({file});
+  CSamplePlayerDlg& window = Window();
+  window.OnPlayPause();
+  ASSERT_TRUE(window.Player().Graph()->WaitUntilCued(2000));
+  QTRY_VERIFY_WITH_TIMEOUT(window.FrontHost()->Surface()->PresentedCount() > 0, 2000);
+  QTRY_VERIFY_WITH_TIMEOUT(window.RearHost()->Surface()->PresentedCount() > 0, 2000);
+  EXPECT_EQ(window.FrontHost()->Surface()->Picture()->size(), QSize(160, 120));
+}
+
+TEST_F(Transport, EndOfTheLastRecordingWrapsToTheFirstRow) {
+  const auto first = MakeRecording({1, false}, "a.AVI");
+  const auto last = MakeRecording({1, false}, "b.AVI");
+  ListFiles({first, last});
+  CSamplePlayerDlg& window = Window();
+  window.FileList()->SetRowSelected(1, true);
+  window.OnPlayPause();
+  ASSERT_EQ(window.m_nCurrentItem, 1);
+  // Into the last second with the second progress slider.
+  const std::int64_t d = window.Player().GetDurationMs();
+  window.Slider(1024)->setValue(static_cast<int>(d - 400));
+  window.OnHScroll(1024, kThumbTrack);
+  ASSERT_EQ(window.m_nCurrentItem, 1);
+  ASSERT_EQ(window.Slider(1002)->value(), d - 400);
+  // Within the last second: "-> SEC" seeks to the very end, and the tick it runs
+  // finds the end and issues Next.
+  window.OnSecondNext();
+  EXPECT_EQ(window.m_nCurrentItem, 0);
+  ExpectState(window, {1, PlayState::Running, true, "Pause"}, "next recording");
+  EXPECT_EQ(window.Player().Graph()->GetPath(), first.string());
+  EXPECT_TRUE(window.FileList()->IsRowSelected(0));
+}
+
+TEST_F(Transport, TheTimerFindsTheEndAndPlaysTheNextRow) {
+  const auto first = MakeRecording({1, false}, "a.AVI");
+  const auto second = MakeRecording({1, false}, "b.AVI");
+  ListFiles({first, second});
+  CSamplePlayerDlg& window = Window();
+  std::vector<std::int64_t> looked;
+  window.Hooks().lookupTelemetry = [&](std::int64_t p) { looked.push_back(p); };
+  window.OnPlayPause();
+  QTRY_COMPARE_WITH_TIMEOUT(window.m_nCurrentItem, 1, 4000);
+  EXPECT_EQ(window.Player().GetState(), PlayState::Running);
+  ASSERT_FALSE(looked.empty());
+  EXPECT_TRUE(std::is_sorted(looked.begin(), looked.end()));
+  EXPECT_EQ(window.Label(1015)->text(), "00:00:01");
+}
+
+TEST_F(Transport, PreviousStepsBackButNotPastTheFirstRow) {
+  const auto first = MakeRecording({1, false}, "a.AVI");
+  const auto second = MakeRecording({1, false}, "b.AVI");
+  ListFiles({first, second});
+  CSamplePlayerDlg& window = Window();
+  window.OnPlayPause();
+  ASSERT_EQ(window.m_nCurrentItem, 0);
+  window.OnPrevious();
+  EXPECT_EQ(window.m_nCurrentItem, 0);
+  EXPECT_EQ(window.Player().Graph()->GetPath(), first.string());
+  window.OnNext();
+  EXPECT_EQ(window.m_nCurrentItem, 1);
+  EXPECT_EQ(window.Player().Graph()->GetPath(), second.string());
+  window.OnPrevious();
+  EXPECT_EQ(window.m_nCurrentItem, 0);
+  EXPECT_EQ(window.Player().Graph()->GetPath(), first.string());
+  EXPECT_EQ(window.Player().GetState(), PlayState::Running);
+}
+
+TEST_F(Transport, SkipsAndClickToSeekStayWithinTheRecording) {
+  const auto file = MakeRecording({1, false, 2}, "a.AVI");
+  ListFiles({file});
+  CSamplePlayerDlg& window = Window();
+  // Without a pipeline the skips and the frame step do nothing.
+  window.OnSecondNext();
+  window.OnFrameStep();
+  EXPECT_EQ(window.Player().GetState(), PlayState::Idle);
+
+  window.OnPlayPause();
+  window.OnPlayPause();  // paused at the start
+  const std::int64_t d = window.Player().GetDurationMs();
+  window.OnSecondBack();
+  EXPECT_EQ(window.Player().GetPositionMs(), 0);
+  window.OnSecondNext();
+  EXPECT_EQ(window.Player().GetPositionMs(), 1000);
+  EXPECT_EQ(window.Label(1014)->text(), "00:00:01");
+  EXPECT_EQ(window.Slider(1002)->value(), 1000);
+  window.OnSecondNext();
+  window.OnSecondNext();
+  EXPECT_EQ(window.Player().GetPositionMs(), d);
+
+  const int sliderX = window.Control(1002)->x();
+  window.SeekToProgressX(sliderX + 6);
+  EXPECT_EQ(window.Player().GetPositionMs(), 0);
+  window.SeekToProgressX(sliderX + 721);
+  EXPECT_EQ(window.Player().GetPositionMs(), d);
+  window.SeekToProgressX(sliderX + 6 + 715 / 2);
+  EXPECT_EQ(window.Player().GetPositionMs(), (715 / 2) * d / 715);
+  // Clicks on the slider's very ends stay within the recording.
+  window.SeekToProgressX(sliderX);
+  EXPECT_EQ(window.Player().GetPositionMs(), 0);
+  EXPECT_EQ(window.Player().GetState(), PlayState::Paused);
+}
+
+TEST_F(Transport, TheRateSliderActsOnlyWhileRunning) {
+  const auto file = MakeRecording({1, false, 2}, "a.AVI");
+  ListFiles({file});
+  CSamplePlayerDlg& window = Window();
+  window.OnPlayPause();
+  window.OnPlayPause();
+  window.Slider(1003)->setValue(3);
+  window.OnHScroll(1003, kThumbTrack);
+  EXPECT_FLOAT_EQ(window.Player().Graph()->GetRate(), 1.0f);
+  window.OnPlayPause();
+  window.OnHScroll(1003, kLineLeft);  // arrow keys do nothing
+  EXPECT_FLOAT_EQ(window.Player().Graph()->GetRate(), 1.0f);
+  window.OnHScroll(1003, kThumbTrack);
+  EXPECT_FLOAT_EQ(window.Player().Graph()->GetRate(), 0.6f);
+  EXPECT_EQ(window.Player().GetState(), PlayState::Running);
+}
+
+TEST_F(Transport, VolumeAndMute) {
+  CSamplePlayerDlg& window = Window();
+  QSlider* volume = window.Slider(1004);
+  QAbstractButton* mute = window.Button(1023);
+  const auto level = [](std::uint32_t l) { return l + l * 65536u; };
+
+  // After start-up, mute and unmute come back to 50.
+  mute->setChecked(true);
+  window.OnMuteToggle();
+  EXPECT_EQ(GetWaveOutVolume(), 0u);
+  EXPECT_EQ(volume->value(), 0);
+  mute->setChecked(false);
+  window.OnMuteToggle();
+  EXPECT_EQ(volume->value(), 50);
+  EXPECT_EQ(GetWaveOutVolume(), level(0x7FFF));
+
+  volume->setValue(70);
+  window.OnHScroll(1004, kThumbTrack);
+  EXPECT_EQ(GetWaveOutVolume(), level(45874));
+  EXPECT_EQ(g_nRememberedVolume, 70);
+  mute->setChecked(true);
+  window.OnMuteToggle();
+  EXPECT_EQ(GetWaveOutVolume(), 0u);
+  EXPECT_EQ(volume->value(), 0);
+  EXPECT_TRUE(mute->isChecked());
+  mute->setChecked(false);
+  window.OnMuteToggle();
+  EXPECT_EQ(volume->value(), 70);
+  EXPECT_EQ(GetWaveOutVolume(), level(45874));
+
+  volume->setValue(0);
+  window.OnHScroll(1004, kPageLeft);
+  EXPECT_TRUE(mute->isChecked());
+  EXPECT_EQ(GetWaveOutVolume(), 0u);
+  volume->setValue(100);
+  window.OnHScroll(1004, kEndScroll);  // not one of the four codes
+  EXPECT_EQ(GetWaveOutVolume(), 0u);
+  window.OnHScroll(1004, kThumbPosition);
+  EXPECT_EQ(GetWaveOutVolume(), level(0xFFFF));
+  EXPECT_FALSE(mute->isChecked());
+}
+
+TEST(TransportRules, RateTable) {
+  const struct {
+    int position;
+    float rate;
+  } cases[] = {{0, 1.0f},  {1, 0.2f}, {4, 0.8f},  {5, 1.0f},  {6, 1.25f},
+               {8, 1.75f}, {9, 5.0f}, {10, 5.0f}, {11, 1.0f}, {-3, 1.0f}};
+  for (const auto& c : cases) EXPECT_FLOAT_EQ(RateForSliderPosition(c.position), c.rate);
+}
+
+TEST(TransportRules, WaveOutVolumeIsTruncatedPerChannel) {
+  const struct {
+    int position;
+    std::uint32_t level;
+  } cases[] = {{0, 0}, {1, 655}, {50, 0x7FFF}, {70, 45874}, {99, 64879}, {100, 0xFFFF}};
+  for (const auto& c : cases)
+    EXPECT_EQ(WaveOutValueForSliderPosition(c.position), c.level | (c.level << 16)) << c.position;
+}
+
+TEST(TransportRules, TimeText) {
+  const struct {
+    std::int64_t ms;
+    const char* text;
+  } cases[] = {{0, "00:00:00"},         {999, "00:00:00"},       {61'000, "00:01:01"},
+               {3'599'999, "00:59:59"}, {3'600'000, "01:00:00"}, {360'000'000, "100:00:00"}};
+  for (const auto& c : cases) EXPECT_EQ(TimeText(c.ms), c.text) << c.ms;
+}
+
+TEST(TransportRules, ClickSeekTarget) {
+  const struct {
+    int x;
+    std::int64_t d, target;
+  } cases[] = {{49, 60'000, 0}, {764, 60'000, 60'000}, {406, 60'000, 29'958},
+               {43, 60'000, 0}, {770, 60'000, 60'000}, {400, 0, 0}};
+  for (const auto& c : cases)
+    EXPECT_EQ(ClickSeekTarget(c.x, kWindowedProgressTrackX, c.d), c.target) << c.x;
+}
+
+}  // namespace
+}  // namespace motrevix::test

@@ -1,0 +1,141 @@
+// Exit, keys, card removal and the information window.
+#include <QAbstractButton>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+#include <fstream>
+
+#include "app/info_dlg.h"
+#include "app/transport_rules.h"
+#include "catalog/file_list_widget.h"
+#include "platform/mount_watcher.h"
+#include "playback/sound_volume.h"
+#include "tests/app/window_fixture.h"
+#include "tests/support/test_support.h"
+
+namespace motrevix::test {
+namespace {
+
+using WindowBehaviour = MainWindowTest;
+
+TEST_F(WindowBehaviour, ExitAsksAfterStoppingAndClosesOnYes) {
+  const auto file = MakeRecording({1, false}, "a.AVI");
+  ListFiles({file});
+  CSamplePlayerDlg& window = Window();
+  window.show();
+  window.OnPlayPause();
+  ASSERT_EQ(window.Player().GetState(), PlayState::Running);
+
+  prompt_.answers = {false, true};
+  window.OnExit();
+  ASSERT_EQ(prompt_.questions.size(), 1u);
+  EXPECT_EQ(prompt_.questions[0].text, "Are you sure you want to quit?     ");
+  EXPECT_EQ(prompt_.questions[0].caption, "Exit");
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_FALSE(window.Player().HasPipeline());
+  EXPECT_EQ(window.m_bRecordingLoaded, 0);
+
+  window.OnExit();
+  EXPECT_EQ(prompt_.questions.size(), 2u);
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(WindowBehaviour, EnterAndEscapeAreSwallowed) {
+  CSamplePlayerDlg& window = Window();
+  window.show();
+  window.Button(1006)->setFocus();
+  for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+    QTest::keyClick(&window, static_cast<Qt::Key>(key));
+    EXPECT_TRUE(window.isVisible()) << key;
+  }
+  EXPECT_EQ(window.Player().GetState(), PlayState::Idle);
+  EXPECT_TRUE(prompt_.questions.empty());
+}
+
+TEST_F(WindowBehaviour, RemovingTheListedCardEmptiesTheList) {
+  const auto file = MakeRecording({1, false, 2}, "a.AVI");
+  const struct {
+    const char* removed;
+    bool resets;
+  } cases[] = {{"/media/other/", false}, {"/media/card/Normal/", false}, {"/media/card/", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.removed);
+    RecordingPrompt prompt;
+    MainWindowOptions options;
+    options.forceOnline = false;
+    CSamplePlayerDlg window(prompt, options);
+    catalog::RecordingRows rows(1);
+    rows[0].m_strPath = QString::fromStdString(file.string());
+    window.SetListedRows(rows, "/media/card/");
+    window.Slider(1004)->setValue(80);
+    window.OnHScroll(1004, kThumbTrack);
+    window.OnPlayPause();
+    window.Slider(1003)->setValue(2);
+    window.OnSecondNext();
+    ASSERT_EQ(window.Label(1014)->text(), "00:00:01");
+
+    window.OnDriveRemoved(c.removed);
+    EXPECT_EQ(window.FileList()->RowCount(), c.resets ? 0 : 1);
+    EXPECT_EQ(window.m_strCurrentFolder.isEmpty(), c.resets);
+    EXPECT_EQ(window.Player().HasPipeline(), !c.resets);
+    EXPECT_EQ(window.PlaybackTimerActive(), !c.resets);
+    EXPECT_EQ(window.Label(1014)->text(), c.resets ? "00:00:00" : "00:00:01");
+    EXPECT_EQ(window.Slider(1002)->value(), c.resets ? 0 : 1000);
+    EXPECT_EQ(window.Slider(1004)->value(), c.resets ? 50 : 80);
+    EXPECT_EQ(window.Slider(1003)->value(), c.resets ? 5 : 2);
+    EXPECT_EQ(GetWaveOutVolume(), c.resets ? 0x7FFF7FFFu : WaveOutValueForSliderPosition(80));
+  }
+}
+
+TEST_F(WindowBehaviour, TheInformationWindowIsMadeOnce) {
+  CSamplePlayerDlg& window = Window();
+  QString opened;
+  window.openAddress = [&](const QString& address) { opened = address; };
+  window.OnInformation();
+  CInfoDlg* info = window.InfoDlg();
+  ASSERT_NE(info, nullptr);
+  info->hide();
+  window.OnInformation();
+  EXPECT_EQ(window.InfoDlg(), info);
+  EXPECT_TRUE(info->isVisible());
+  EXPECT_EQ(window.findChildren<CInfoDlg*>().size(), 1);
+  EXPECT_EQ(info->windowTitle(), "RD-310 Player");
+  const QStringList texts = [&] {
+    QStringList all;
+    for (const QLabel* label : info->findChildren<QLabel*>()) all << label->text();
+    return all;
+  }();
+  EXPECT_TRUE(texts.contains("Player Version : M0.5.2.E"));
+  EXPECT_TRUE(texts.contains("Model :  RD-310"));
+  CLinkLabel* link = info->Link();
+  EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(255, 0, 255));
+  EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+  QTest::mouseClick(link, Qt::LeftButton);
+  EXPECT_EQ(opened, CInfoDlg::kAddress);
+}
+
+TEST(MountWatcher, ReportsTheMountPointsThatWentAway) {
+  const std::filesystem::path mounts = ScratchDir() / "mounts";
+  std::ofstream(mounts) << "/dev/sda1 / ext4 rw 0 0\n"
+                           "/dev/sdb1 /media/card fat rw 0 0\n"
+                           "/dev/sdc1 /media/my\\040card vfat rw 0 0\n";
+  MountWatcher watcher(mounts.string());
+  QSignalSpy removed(&watcher, &MountWatcher::MountRemoved);
+  std::ofstream(mounts) << "/dev/sda1 / ext4 rw 0 0\n";
+  watcher.Rescan();
+  ASSERT_EQ(removed.count(), 2);
+  EXPECT_EQ(removed[0][0].toString(), "/media/card/");
+  EXPECT_EQ(removed[1][0].toString(), "/media/my card/");
+  watcher.Rescan();
+  EXPECT_EQ(removed.count(), 2);
+}
+
+TEST(MountWatcher, RemovedMountPointsKeepsTheOrderOfBefore) {
+  EXPECT_EQ(RemovedMountPoints({"/", "/a", "/b", "/c"}, {"/c", "/", "/x"}),
+            (std::vector<std::string>{"/a", "/b"}));
+  EXPECT_TRUE(RemovedMountPoints({"/a"}, {"/a", "/b"}).empty());
+}
+
+}  // namespace
+}  // namespace motrevix::test
