@@ -1,6 +1,7 @@
 #include "app/sample_player_dlg.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSlider>
@@ -26,6 +27,7 @@ CSamplePlayerDlg::CSamplePlayerDlg(IUserPrompt& prompt, MainWindowOptions option
   setObjectName("102");
   setWindowIcon(QIcon::fromTheme("video-x-generic"));
   m_playbackTimer.setInterval(kPlaybackPeriodMs);
+  qApp->installEventFilter(this);
   connect(&m_playbackTimer, &QTimer::timeout, this, [this] { OnTimer(IDT_PLAYBACK); });
   InitDialog();
 }

@@ -156,7 +156,7 @@ class CSamplePlayerDlg : public QDialog {
   QString m_strCurrentFolder;
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

@@ -19,16 +19,17 @@ void CSamplePlayerDlg::OnExit() {
 
 void CSamplePlayerDlg::OnMinimize() { showMinimized(); }
 
-void CSamplePlayerDlg::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-      event->accept();  // the window never closes by keyboard
-      return;
-    default:
-      QDialog::keyPressEvent(event);
+bool CSamplePlayerDlg::eventFilter(QObject* watched, QEvent* event) {
+  // Before any control of this window sees it, a key-down of Enter or Escape is
+  // dropped: the window never closes or activates anything by keyboard.
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) &&
+        widget != nullptr && widget->window() == this)
+      return true;
   }
+  return QDialog::eventFilter(watched, event);
 }
 
 void CSamplePlayerDlg::reject() {

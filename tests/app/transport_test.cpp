@@ -35,7 +35,7 @@ void ExpectState(CSamplePlayerDlg& window, const Expected& e, const char* situat
 }
 
 TEST_F(Transport, FollowsTheStateTable) {
-  const auto file = MakeRecording({2, true, 2}, "a.AVI");
+  const auto file = MakeRecording({2, true, 2}, "N_2024_05_17_08_31_05.AVI");
   ListFiles({file});
   CSamplePlayerDlg& window = Window();
   ExpectState(window, {0, PlayState::Idle, false, "Play"}, "after start-up");
@@ -51,8 +51,19 @@ TEST_F(Transport, FollowsTheStateTable) {
   EXPECT_EQ(window.FrontHost()->geometry(), QRect(31, 46, 750, 422));
   EXPECT_TRUE(window.RearHost()->isVisible());
 
+  EXPECT_EQ(window.m_nCurrentHour, 8);
+  EXPECT_EQ(window.Slider(1019)->value(), 8);
+  EXPECT_EQ(window.Slider(1030)->value(), 31);
+
   window.OnPlayPause();
   ExpectState(window, {1, PlayState::Paused, true, "Play"}, "after pause");
+  // While paused the tick moves the progress sliders; the hour and minute
+  // sliders keep the recording's start.
+  window.OnSecondNext();
+  EXPECT_EQ(window.Slider(1002)->value(), window.Player().GetPositionMs());
+  EXPECT_GT(window.Slider(1002)->value(), 0);
+  EXPECT_EQ(window.Slider(1019)->value(), 8);
+  EXPECT_EQ(window.Slider(1030)->value(), 31);
   window.OnPlayPause();
   ExpectState(window, {1, PlayState::Running, true, "Pause"}, "after play again");
   window.OnFrameStep();
@@ -116,6 +127,7 @@ TEST_F(Transport, TheTimerFindsTheEndAndPlaysTheNextRow) {
   ASSERT_FALSE(looked.empty());
   EXPECT_TRUE(std::is_sorted(looked.begin(), looked.end()));
   EXPECT_EQ(window.Label(1015)->text(), "00:00:01");
+  EXPECT_GT(window.GSensorWnd()->MarkerMs(), 0);
 }
 
 TEST_F(Transport, PreviousStepsBackButNotPastTheFirstRow) {

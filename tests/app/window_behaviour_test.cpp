@@ -42,15 +42,38 @@ TEST_F(WindowBehaviour, ExitAsksAfterStoppingAndClosesOnYes) {
 }
 
 TEST_F(WindowBehaviour, EnterAndEscapeAreSwallowed) {
+  const auto file = MakeRecording({1, false}, "a.AVI");
+  ListFiles({file});
   CSamplePlayerDlg& window = Window();
   window.show();
-  window.Button(1006)->setFocus();
+  catalog::CFileListWidget* list = window.FileList();
+  list->setCurrentItem(list->topLevelItem(0));
+  list->setFocus();
+  QSignalSpy activated(list, &QAbstractItemView::activated);
   for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+    QTest::keyClick(list, static_cast<Qt::Key>(key));
     QTest::keyClick(&window, static_cast<Qt::Key>(key));
     EXPECT_TRUE(window.isVisible()) << key;
   }
+  EXPECT_EQ(activated.count(), 0);
   EXPECT_EQ(window.Player().GetState(), PlayState::Idle);
   EXPECT_TRUE(prompt_.questions.empty());
+  // Other keys reach the controls.
+  QTest::keyClick(list, Qt::Key_Down);
+  EXPECT_EQ(list->currentIndex().row(), 0);
+}
+
+TEST_F(WindowBehaviour, TheBackgroundDragsTheWindowOnlyInTheWindowedLayout) {
+  CSamplePlayerDlg& window = Window();
+  window.show();
+  for (const int mode : {1, 2}) {
+    window.m_nScreenMode = mode;
+    const QPoint before = window.pos();
+    QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(600, 20));
+    QTest::mouseMove(&window, QPoint(640, 50));
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(640, 50));
+    EXPECT_EQ(window.pos() - before, mode == 1 ? QPoint(40, 30) : QPoint(0, 0)) << mode;
+  }
 }
 
 TEST_F(WindowBehaviour, RemovingTheListedCardEmptiesTheList) {
@@ -135,6 +158,35 @@ TEST(MountWatcher, RemovedMountPointsKeepsTheOrderOfBefore) {
   EXPECT_EQ(RemovedMountPoints({"/", "/a", "/b", "/c"}, {"/c", "/", "/x"}),
             (std::vector<std::string>{"/a", "/b"}));
   EXPECT_TRUE(RemovedMountPoints({"/a"}, {"/a", "/b"}).empty());
+}
+
+}  // namespace
+}  // namespace motrevix::test
+
+namespace motrevix::test {
+namespace {
+
+TEST_F(WindowBehaviour, UnmountingTheListedCardIsNoticed) {
+  const std::filesystem::path card = scratch_ / "card";
+  std::filesystem::create_directories(card);
+  if (motrevix::test::Run("mount", {"-t", "tmpfs", "-o", "size=1m", "none", card.string()})
+          .exitCode != 0)
+    GTEST_SKIP() << "cannot mount a file system here";
+  // Unmounted by the test; this only cleans up after a failure.
+  struct Unmount {
+    std::string point;
+    ~Unmount() { motrevix::test::Run("umount", {"-l", point}); }
+  } cleanup{card.string()};
+  const auto file = MakeRecording({1, false}, "card/a.AVI");
+  CSamplePlayerDlg& window = Window();
+  ListFiles({file}, QString::fromStdString(card.string()) + "/");
+  window.OnPlayPause();
+  ASSERT_EQ(window.Player().GetState(), PlayState::Running);
+  window.OnStop();
+  const ProcessResult unmount = motrevix::test::Run("umount", {card.string()});
+  ASSERT_EQ(unmount.exitCode, 0) << unmount.err;
+  QTRY_COMPARE_WITH_TIMEOUT(window.FileList()->RowCount(), 0, 3000);
+  EXPECT_TRUE(window.m_strCurrentFolder.isEmpty());
 }
 
 }  // namespace
