@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 
@@ -11,6 +13,7 @@
 #include "app/sample_player_dlg.h"
 #include "app/startup_list.h"
 #include "platform/network_state.h"
+#include "view/video_hosts.h"
 
 namespace motrevix {
 namespace {
@@ -74,7 +77,18 @@ int CSamplePlayerApp::Run(int argc, char* argv[]) {
   if (parser.isSet(screenshotOption)) {
     const QString file = parser.value(screenshotOption);
     QTimer::singleShot(parser.value(delayOption).toInt(), &window, [&window, file] {
-      const bool saved = window.grab().save(file);
+      // On a display, the part of the screen that holds the main window and the
+      // rear picture's window; offscreen there is only the main window.
+      QScreen* screen = window.screen();
+      QPixmap picture;
+      if (QGuiApplication::platformName() == "xcb" && screen != nullptr) {
+        QRect area = window.frameGeometry();
+        if (window.RearHost()->isVisible()) area |= window.RearHost()->frameGeometry();
+        picture = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+      } else {
+        picture = window.grab();
+      }
+      const bool saved = picture.save(file);
       if (!saved) std::fprintf(stderr, "motrevix: cannot write %s\n", qPrintable(file));
       window.done(saved ? 0 : 1);
     });
