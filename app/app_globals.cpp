@@ -4,15 +4,11 @@ namespace motrevix {
 
 std::int64_t g_llDurationMs = 0;
 std::int32_t g_nRememberedVolume = 50;
-std::int32_t g_bRearHiddenByUser = 0;
-std::int32_t g_bSpeedInMiles = 0;
 std::int32_t g_bMapOnline = 0;
 
 void ResetAppGlobals() {
   g_llDurationMs = 0;
   g_nRememberedVolume = 50;
-  g_bRearHiddenByUser = 0;
-  g_bSpeedInMiles = 0;
   g_bMapOnline = 0;
 }
 

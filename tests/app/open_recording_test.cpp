@@ -33,6 +33,7 @@ TEST_F(OpenRecordingTest, SetsPanesGpsStateAndMapButton) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ResetAppGlobals();
+    ResetViewGlobals();
     g_bRearHiddenByUser = c.rearHiddenByUser;
     const auto file = MakeRecording(c.kind, "rec" + std::to_string(index++) + ".AVI");
     RecordingPrompt prompt;

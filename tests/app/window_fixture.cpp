@@ -12,6 +12,7 @@ void MainWindowTest::SetUp() {
   scratch_ = ScratchDir();
   setenv("MOTREVIX_SETTINGS_FILE", (scratch_ / "registry.ini").c_str(), 1);
   ResetAppGlobals();
+  ResetViewGlobals();
   ResetSoundVolume();
 }
 
