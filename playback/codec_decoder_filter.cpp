@@ -27,10 +27,9 @@ HResult CCodecDecoderFilter::CompleteConnect(CPin& pin, const MediaType& type) {
   if (!context || avcodec_parameters_to_context(context.get(), type.format->parameters) < 0)
     return kFail;
   context->pkt_timebase = type.format->timeBase;
-  if (major_ == MajorType::Video) {
-    context->thread_count = 0;
-    context->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
-  }
+  // One thread per decoder: each channel already decodes on a thread of its own,
+  // far faster than real time, and frame threads would only add work and delay.
+  context->thread_count = 1;
   if (avcodec_open2(context.get(), codec, nullptr) < 0) return kNoAcceptableTypes;
   codec_ = std::move(context);
   format_ = type.format;

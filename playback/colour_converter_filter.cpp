@@ -1,5 +1,7 @@
 #include "playback/colour_converter_filter.h"
 
+#include <atomic>
+
 #include "playback/media_sample.h"
 
 namespace motrevix {
@@ -22,6 +24,20 @@ HResult CColourConverterFilter::CompleteConnect(CPin& pin, const MediaType& type
   return kOk;
 }
 
+std::shared_ptr<QImage> CColourConverterFilter::TakePicture(int width, int height) {
+  constexpr std::size_t kPoolSize = 12;  // the renderer's queue, the shown picture, spares
+  for (auto& picture : pool_) {
+    if (picture.use_count() != 1 || picture->width() != width || picture->height() != height)
+      continue;
+    // Pairs with the release by the last other holder: its reads are done.
+    std::atomic_thread_fence(std::memory_order_acquire);
+    return picture;
+  }
+  auto picture = std::make_shared<QImage>(width, height, QImage::Format_RGB32);
+  if (pool_.size() < kPoolSize) pool_.push_back(picture);
+  return picture;
+}
+
 bool CColourConverterFilter::Receive(CPin& input, MediaSample&& sample) {
   if (&input != &input_) return false;
   if (sample.IsEndOfStream()) return output_.Deliver(std::move(sample));
@@ -36,8 +52,8 @@ bool CColourConverterFilter::Receive(CPin& input, MediaSample&& sample) {
     scalerHolder_.reset(scaler_);
   }
   if (scaler_ == nullptr) return true;
-  auto picture = std::make_shared<QImage>(frame->width, frame->height, QImage::Format_RGB32);
-  if (picture->isNull()) return true;
+  std::shared_ptr<QImage> picture = TakePicture(frame->width, frame->height);
+  if (!picture || picture->isNull()) return true;
   std::uint8_t* dst[4] = {picture->bits(), nullptr, nullptr, nullptr};
   int dstStride[4] = {static_cast<int>(picture->bytesPerLine()), 0, 0, 0};
   sws_scale(scaler_, frame->data, frame->linesize, 0, frame->height, dst, dstStride);

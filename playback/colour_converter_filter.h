@@ -3,6 +3,10 @@
 // to packed 32-bit pictures (QImage RGB32) at their own size, with libswscale. It
 // runs on the thread that delivers to it.
 
+#include <QImage>
+#include <memory>
+#include <vector>
+
 #include "platform/av_handles.h"
 #include "playback/base_filter.h"
 
@@ -17,6 +21,11 @@ class CColourConverterFilter : public CBaseFilter {
   bool Receive(CPin& input, MediaSample&& sample) override;
 
  private:
+  // A picture to convert into: a pooled one that nobody else holds any more, so
+  // the same memory is written frame after frame.
+  std::shared_ptr<QImage> TakePicture(int width, int height);
+
+  std::vector<std::shared_ptr<QImage>> pool_;
   CPin& input_;
   CPin& output_;
   SwsContext* scaler_ = nullptr;  // owned by scalerHolder_

@@ -2,6 +2,7 @@
 // A queue between two streaming threads: bounded or not, with an abort switch that
 // releases every waiting thread (used when streaming stops).
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -13,12 +14,17 @@ namespace motrevix {
 template <typename T>
 class SampleQueue {
  public:
-  explicit SampleQueue(std::size_t capacity = 0) : capacity_(capacity) {}
+  explicit SampleQueue(std::size_t capacity = 0, std::size_t refillLevel = 0)
+      : capacity_(capacity),
+        refillLevel_(capacity == 0 ? 0 : std::min(refillLevel, capacity - 1)) {}
 
-  // Blocks while full; false when aborted (the sample is dropped).
+  // Blocks while full; false when aborted (the sample is dropped). A producer that
+  // found the queue full waits until it has drained to the refill level, so that
+  // it then works in bursts (its data stays in the processor's caches).
   bool Push(T sample) {
     std::unique_lock lock(mutex_);
-    notFull_.wait(lock, [&] { return aborted_ || capacity_ == 0 || items_.size() < capacity_; });
+    if (capacity_ != 0 && items_.size() >= capacity_)
+      notFull_.wait(lock, [&] { return aborted_ || items_.size() <= refillLevel_; });
     if (aborted_) return false;
     items_.push_back(std::move(sample));
     notEmpty_.notify_all();
@@ -74,9 +80,10 @@ class SampleQueue {
     notFull_.notify_all();
   }
 
-  void SetCapacity(std::size_t capacity) {
+  void SetCapacity(std::size_t capacity, std::size_t refillLevel) {
     std::lock_guard lock(mutex_);
     capacity_ = capacity;
+    refillLevel_ = capacity == 0 ? 0 : std::min(refillLevel, capacity - 1);
     notFull_.notify_all();
   }
 
@@ -91,6 +98,7 @@ class SampleQueue {
   std::condition_variable notEmpty_;
   std::deque<T> items_;
   std::size_t capacity_;
+  std::size_t refillLevel_;
   bool aborted_ = false;
 };
 

@@ -47,9 +47,9 @@ HResult CSoundRendererFilter::CompleteConnect(CPin& pin, const MediaType& type) 
       return kNoAcceptableTypes;
     pcmDecoder_ = std::move(context);
     format_ = type.format;
-    queue_.SetCapacity(0);  // the source limits what it reads ahead
+    queue_.SetCapacity(0, 0);  // the source limits what it reads ahead
   } else {
-    queue_.SetCapacity(kDecodedQueue);
+    queue_.SetCapacity(kDecodedQueue, kDecodedQueue / 2);
   }
   outputRate_ = type.sampleRate;
   if (!output_ || !output_->Init(outputRate_, kOutputChannels)) {
@@ -256,7 +256,11 @@ void CSoundRendererFilter::Write(AVFrame* frame) {
     const std::size_t taken = output_->Play(data, remaining);
     data += taken;
     remaining -= taken;
-    if (remaining > 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    if (remaining == 0) break;
+    // Full: wait about as long as the output takes to make room for the rest.
+    const double seconds = static_cast<double>(remaining) / (2.0 * kOutputChannels * outputRate_);
+    std::this_thread::sleep_for(std::chrono::microseconds(
+        std::clamp(static_cast<long long>(seconds * 1e6), 2000LL, 20000LL)));
   }
 }
 

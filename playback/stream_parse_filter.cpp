@@ -177,7 +177,7 @@ void CStreamParseFilter::ReadLoop() {
   av::Packet packet = av::MakePacket();
   while (!stop_) {
     if (Throttled()) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(4));
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
       continue;
     }
     const int ret = av_read_frame(input_.get(), packet.get());

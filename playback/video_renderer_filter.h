@@ -83,7 +83,8 @@ class CVideoRendererFilter : public CBaseFilter,
   void Present(const MediaSample& sample);
 
   CPin& input_;
-  SampleQueue<MediaSample> queue_{3};
+  // Up to four pictures wait; the decoder refills from one in bursts.
+  SampleQueue<MediaSample> queue_{4, 1};
   std::thread thread_;
   std::atomic<bool> stop_{false};
   std::atomic<bool> cued_{false};
