@@ -159,7 +159,7 @@ void CSamplePlayerDlg::OpenRowAndPlay(int row) {
     m_pFileList->SetPlayingRow(row);
     m_pFileList->ClearAllSelected();
     m_pFileList->SetRowSelected(row, true);
-    if (OpenRecording(path.toStdWString()) && m_nCurrentItem == row) OnPlayPause();
+    if (OpenRecording(path.toStdWString())) OnPlayPause();
   }
   m_pFileList->EnsureRowVisible(row);
   m_pFileList->update();

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
+#include <QImage>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -88,14 +90,21 @@ TEST(StartupList, RefusesWhatItCannotList) {
 TEST(ViewerProgram, OpensACardPlaysAndSavesAPicture) {
   const auto card = MakeTinyCard();
   const auto picture = card.parent_path() / "window.png";
+  setenv("MOTREVIX_SETTINGS_FILE", (card.parent_path() / "registry.ini").c_str(), 1);
   const ProcessResult run =
       RunTool("motrevix", {card.string(), "--offline", "--play", "--screenshot", picture.string(),
                            "--screenshot-delay", "500"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  ASSERT_TRUE(std::filesystem::exists(picture));
+  const QImage image(QString::fromStdString(picture.string()));
+  ASSERT_EQ(image.size(), QSize(1080, 710));
+  // The first row plays: the generator's blue front picture fills its pane,
+  // which shows the dark grey background while nothing plays.
+  const QColor centre = image.pixelColor(31 + 375, 46 + 300);
+  EXPECT_GT(centre.blue(), 100) << centre.name().toStdString();
   const ProcessResult bad = RunTool("motrevix", {"--folder", (card / "absent").string()});
   EXPECT_EQ(bad.exitCode, 2);
   EXPECT_NE(bad.err.find("not a folder: "), std::string::npos) << bad.err;
+  unsetenv("MOTREVIX_SETTINGS_FILE");
 }
 
 }  // namespace
