@@ -1,5 +1,6 @@
 // The transport commands, the tick and the sliders on generated recordings.
 #include <QAbstractButton>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QSlider>
 #include <QTest>
@@ -278,6 +279,49 @@ TEST(TransportRules, ClickSeekTarget) {
                {43, 60'000, 0}, {770, 60'000, 60'000}, {400, 0, 0}};
   for (const auto& c : cases)
     EXPECT_EQ(ClickSeekTarget(c.x, kWindowedProgressTrackX, c.d), c.target) << c.x;
+}
+
+}  // namespace
+}  // namespace motrevix::test
+
+namespace motrevix::test {
+namespace {
+
+TEST_F(Transport, DoubleClickingARowPlaysIt) {
+  const auto first = MakeRecording({1, false}, "a.AVI");
+  const auto second = MakeRecording({1, false}, "b.AVI");
+  ListFiles({first, second});
+  CSamplePlayerDlg& window = Window();
+  catalog::CFileListWidget* list = window.FileList();
+  // The list's double-click notification on row 1.
+  emit list->itemDoubleClicked(list->topLevelItem(1), 0);
+  EXPECT_EQ(window.m_nCurrentItem, 1);
+  EXPECT_EQ(window.Player().GetState(), PlayState::Running);
+  EXPECT_EQ(window.Player().Graph()->GetPath(), second.string());
+  EXPECT_EQ(list->RowTextColour(1), QColor(95, 150, 238));
+}
+
+TEST_F(Transport, TheTickWaitsWhileTheLeftButtonIsHeld) {
+  const auto file = MakeRecording({1, false, 2}, "a.AVI");
+  ListFiles({file});
+  CSamplePlayerDlg& window = Window();
+  window.show();
+  window.OnPlayPause();
+  window.OnPlayPause();
+  window.Player().SeekMs(1000);
+  QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(600, 20));
+  if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(600, 20));
+    GTEST_SKIP() << "the platform does not report the held button";
+  }
+  window.OnTimer(CSamplePlayerDlg::IDT_PLAYBACK);
+  EXPECT_EQ(window.Slider(1002)->value(), 0);
+  QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(600, 20));
+  window.OnTimer(CSamplePlayerDlg::IDT_PLAYBACK + 1);  // another timer
+  EXPECT_EQ(window.Slider(1002)->value(), 0);
+  window.OnTimer(CSamplePlayerDlg::IDT_PLAYBACK);
+  EXPECT_EQ(window.Slider(1002)->value(), 1000);
+  EXPECT_EQ(window.Label(1014)->text(), "00:00:01");
 }
 
 }  // namespace
