@@ -59,7 +59,7 @@ TEST_F(PlayerTest, PauseHoldsThePositionAndRunResumesIt) {
   Sleep(400);
   Graph().Pause();
   const std::int64_t held = controller_.GetPositionMs();
-  EXPECT_GT(held, 250);
+  EXPECT_GT(held, 100);
   Sleep(200);
   EXPECT_EQ(controller_.GetPositionMs(), held);
   // The picture shown belongs to the held position (within a frame or two).
@@ -82,9 +82,14 @@ TEST_F(PlayerTest, RateIsClampedWhenRunning) {
   // At 2.0 the position moves twice as fast as the wall clock.
   controller_.SeekMs(0);
   controller_.SetRate(2.0f);
+  const auto wallStart = std::chrono::steady_clock::now();
   const auto start = controller_.GetPositionMs();
   Sleep(400);
-  EXPECT_NEAR(controller_.GetPositionMs() - start, 800, 150);
+  const auto moved = controller_.GetPositionMs() - start;
+  const auto wall = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::steady_clock::now() - wallStart)
+                        .count();
+  EXPECT_NEAR(static_cast<double>(moved), 2.0 * static_cast<double>(wall), 60.0);
 }
 
 TEST_F(PlayerTest, RateWhilePausedOrStoppedWaitsForTheNextRun) {
