@@ -12,38 +12,33 @@ extern "C" {
 
 namespace motrevix {
 
-namespace {
-template <typename T>
-void Store(std::atomic<T>& setting, T value, std::atomic<unsigned long long>& generation) {
-  if (setting.exchange(value) != value) ++generation;
-}
-}  // namespace
-
 HResult PictureStages::PutParam(std::int32_t number, std::int32_t value) {
   switch (number) {
     case kParamPicturePropertiesOn:
-      Store(propertiesOn_, value != 0, generation_);
+      propertiesOn_ = value != 0;
       return kOk;
     case kParamBrightness:
-      Store(brightness_, std::clamp(value, -150, 150), generation_);
+      brightness_ = std::clamp(value, -150, 150);
       return kOk;
     case kParamFlipOn:
-      Store(flipOn_, value != 0, generation_);
+      flipOn_ = value != 0;
       return kOk;
     case kParamUpsideDown:
-      Store(upsideDown_, value != 0, generation_);
+      upsideDown_ = value != 0;
       return kOk;
     case kParamMirror:
-      Store(mirror_, value != 0, generation_);
+      mirror_ = value != 0;
       return kOk;
     default:
       return kFail;
   }
 }
 
-bool PictureStages::Active() const {
-  return (propertiesOn_ && brightness_ != 0) || UpsideDown() || Mirrored();
+PictureStages::Effect PictureStages::CurrentEffect() const {
+  return {propertiesOn_ ? brightness_.load() : 0, UpsideDown(), Mirrored()};
 }
+
+bool PictureStages::Active() const { return !(CurrentEffect() == Effect{}); }
 
 bool PictureStages::Apply(AVFrame* frame) const {
   const AVPixFmtDescriptor* desc = av_pix_fmt_desc_get(static_cast<AVPixelFormat>(frame->format));

@@ -17,8 +17,15 @@ class PictureStages {
   HResult PutParam(std::int32_t number, std::int32_t value);
 
   bool Active() const;
-  // Counts the changes of any setting (a repeated value changes nothing).
-  unsigned long long Generation() const { return generation_; }
+  // What the stages do to a picture, as one comparable value: equal values give
+  // equal pictures (switching a stage on at offset 0 changes nothing visible).
+  struct Effect {
+    int brightness = 0;
+    bool upsideDown = false;
+    bool mirrored = false;
+    bool operator==(const Effect&) const = default;
+  };
+  Effect CurrentEffect() const;
   int Brightness() const { return brightness_; }
   bool UpsideDown() const { return flipOn_ && upsideDown_; }
   bool Mirrored() const { return flipOn_ && mirror_; }
@@ -33,7 +40,6 @@ class PictureStages {
   std::atomic<bool> flipOn_{false};
   std::atomic<bool> upsideDown_{false};
   std::atomic<bool> mirror_{false};
-  std::atomic<unsigned long long> generation_{0};
 };
 
 }  // namespace motrevix

@@ -103,10 +103,10 @@ void CPlaybackController::SetDecoderParam(int channel, std::int32_t number, std:
   IDecoderParams* params = m_pGraph->GetDecoderParams(channel);
   if (params == nullptr) return;
   const CVideoDecoderFilter* decoder = m_pGraph->GetDecoder(channel);
-  const unsigned long long before = decoder->Stages().Generation();
+  const PictureStages::Effect before = decoder->Stages().CurrentEffect();
   params->PutParam(number, value);
-  // Show the change on the picture at once, also while paused.
-  if (decoder->Stages().Generation() != before) m_pGraph->RefreshPicture();
+  // Show a visible change on the picture at once, also while paused.
+  if (!(decoder->Stages().CurrentEffect() == before)) m_pGraph->RefreshPicture();
 }
 
 void CPlaybackController::SetBrightness(int channel, std::int32_t value) {
