@@ -35,6 +35,16 @@ class WorkFiles {
 
 void Show(IUserPrompt& prompt, const char* text) { prompt.ShowMessage(text, kRepairCaption); }
 
+// The work files and the result are created, truncated and deleted in the working
+// folder: a damaged file under one of their names would be destroyed by the run.
+bool IsWorkFileName(const Mp4vRepairJob& job) {
+  for (const char* name : {kCarvedFile, kRebuiltFile, kWrappedFile, kMp4vResultFile}) {
+    std::error_code error;
+    if (fs::equivalent(job.damagedFile, job.workingFolder / name, error)) return true;
+  }
+  return false;
+}
+
 // Steps 1 to 3: the carved and rebuilt work files; false after an error was shown.
 bool BuildElementaryStream(const Mp4vRepairJob& job, const WorkFiles& files, IUserPrompt& prompt,
                            std::ostream& log) {
@@ -79,6 +89,10 @@ bool BuildElementaryStream(const Mp4vRepairJob& job, const WorkFiles& files, IUs
 
 void RunMp4vRepair(const Mp4vRepairJob& job, IUserPrompt& prompt, IProcessLauncher& launcher,
                    std::ostream& log) {
+  if (IsWorkFileName(job)) {
+    Show(prompt, kWorkFileNameError);
+    return;
+  }
   WorkFiles files(job.workingFolder);
   if (!BuildElementaryStream(job, files, prompt, log)) return;
 

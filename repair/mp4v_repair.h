@@ -32,6 +32,11 @@ struct Mp4vRepairJob {
 void RunMp4vRepair(const Mp4vRepairJob& job, IUserPrompt& prompt, IProcessLauncher& launcher,
                    std::ostream& log);
 
+// Shown instead of running when the damaged file is one of the run's own files.
+constexpr char kWorkFileNameError[] =
+    "Error : the damaged file has the name of a work file (tmp.bin, tmp2.bin, tmp2.3gp or "
+    "Repair_Tansy.mp4); rename it first";
+
 // The caption of the repair's message boxes.
 constexpr char kRepairCaption[] = "Motrevix";
 

@@ -138,6 +138,23 @@ TEST(Mp4vRepair, StopsWithTheMessagesOfItsErrors) {
   }
 }
 
+// A damaged file under the name of a work file or of the result would be truncated
+// or deleted by the run: it is refused and left as it was.
+TEST(Mp4vRepair, RefusesADamagedFileNamedLikeItsOwnFiles) {
+  const fs::path dir = test::ScratchDir();
+  const Bytes recording =
+      test::ReadBytes(test::MakeMpeg4Recording(dir / "clip.AVI", {"--channels", "1"}));
+  for (const char* name : {kCarvedFile, kRebuiltFile, kWrappedFile, kMp4vResultFile}) {
+    const fs::path damaged = dir / name;
+    test::WriteBytes(damaged, recording);
+    RepairRun run;
+    Repair(damaged, dir, run);
+    EXPECT_EQ(Texts(run.prompt), std::vector<std::string>{kWorkFileNameError}) << name;
+    EXPECT_EQ(test::ReadBytes(damaged), recording) << name;
+    fs::remove(damaged);
+  }
+}
+
 TEST(Mp4vRepair, UnwritableFolderStopsBeforeCarving) {
   const fs::path dir = test::ScratchDir();
   const fs::path recording = test::MakeMpeg4Recording(dir / "clip.AVI", {"--channels", "1"});
