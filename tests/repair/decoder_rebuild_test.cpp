@@ -1,6 +1,7 @@
 // The decoder's measure of a picture and the rebuilt stream, on real pictures of a
 // generated 640 x 480 MPEG-4 visual recording.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <random>
@@ -22,12 +23,21 @@ namespace fs = std::filesystem;
 class PictureFixture : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    const fs::path dir = test::ScratchDir();
+    // Outside a test ScratchDir() is one folder shared by every test program, and CTest
+    // runs this suite's cases in parallel processes: each process makes its own.
+    const char* root = std::getenv("MOTREVIX_TEST_TMP");
+    dir_ = fs::path(root != nullptr ? root : fs::temp_directory_path().c_str()) /
+           ("PictureFixture." + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
     pictures_ =
-        test::FrontPictures(test::MakeMpeg4Recording(dir / "clip.MP4", {"--channels", "1"}));
+        test::FrontPictures(test::MakeMpeg4Recording(dir_ / "clip.MP4", {"--channels", "1"}));
   }
+  static void TearDownTestSuite() { fs::remove_all(dir_); }
+  static fs::path dir_;
   static std::vector<Bytes> pictures_;
 };
+fs::path PictureFixture::dir_;
 std::vector<Bytes> PictureFixture::pictures_;
 
 // Decoder memory set up as the rebuild sets it up.
