@@ -82,7 +82,9 @@ TEST_P(GraphBuild, BuildsNamedChainsAndCuesTheFirstPicture) {
   // Cued on the first picture of each channel; the duration is cached.
   EXPECT_EQ(Shown(0), (pattern::FrameMark{0, pattern::Channel::Front}));
   EXPECT_GE(front_.PresentedCount(), 1);
-  if (two) EXPECT_EQ(Shown(1), (pattern::FrameMark{0, pattern::Channel::Rear}));
+  if (two) {
+    EXPECT_EQ(Shown(1), (pattern::FrameMark{0, pattern::Channel::Rear}));
+  }
   EXPECT_NEAR(static_cast<double>(graph.GetCachedDuration()), c.kind.seconds * 1e7, 1.5e6);
   EXPECT_EQ(controller_.GetPositionMs(), 0);
 }

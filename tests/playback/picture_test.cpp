@@ -43,8 +43,6 @@ TEST_P(SeekAccuracy, ShowsTheFrameAtTheAskedTimeOnBothChannels) {
   }
 }
 
-void PrintTo(const RecordingKind& kind, std::ostream* os) { *os << kind.Name(); }
-
 INSTANTIATE_TEST_SUITE_P(Containers, SeekAccuracy,
                          ::testing::Values(RecordingKind{"MP4", 2, "h264", "aac"},
                                            RecordingKind{"AVI", 2, "h264", "aac"},
@@ -95,8 +93,9 @@ TEST_F(PlayerTest, FrontAndRearStayWithinOneFrameWhilePlaying) {
     const std::int64_t position = controller_.GetPositionMs();
     ASSERT_TRUE(front && rear);
     EXPECT_LE(std::abs(front->frameNumber - rear->frameNumber), 1) << i;
-    if (position < controller_.GetDurationMs())
+    if (position < controller_.GetDurationMs()) {
       EXPECT_LE(std::abs(front->frameNumber - FrameAt(position)), 2) << position;
+    }
     ++samples;
   }
   EXPECT_EQ(samples, 25);
@@ -121,9 +120,15 @@ TEST_F(PlayerTest, BrightnessChangesThePausedPictureAtOnce) {
     ASSERT_TRUE(controller_.GrabPicture(0, after));
     ASSERT_TRUE(controller_.GrabPicture(1, rearAfter));
     const double change = MeanLuma(after) - MeanLuma(before);
-    if (c.minChange > 0) EXPECT_GT(change, c.minChange) << c.value;
-    if (c.minChange < 0) EXPECT_LT(change, c.minChange) << c.value;
-    if (c.minChange == 0) EXPECT_NEAR(change, 0, 1.0);
+    if (c.minChange > 0) {
+      EXPECT_GT(change, c.minChange) << c.value;
+    }
+    if (c.minChange < 0) {
+      EXPECT_LT(change, c.minChange) << c.value;
+    }
+    if (c.minChange == 0) {
+      EXPECT_NEAR(change, 0, 1.0);
+    }
     EXPECT_NEAR(MeanLuma(rearAfter), MeanLuma(rearBefore), 1.0) << "rear untouched";
     EXPECT_EQ(FrameAt(controller_.GetPositionMs()), 21);  // still the same frame
   }

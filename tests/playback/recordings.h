@@ -5,6 +5,7 @@
 #include <QImage>
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ struct RecordingKind {
 
   std::string Name() const;
 };
+
+inline void PrintTo(const RecordingKind& kind, std::ostream* os) { *os << kind.Name(); }
 
 // The path of a recording of that kind (made on first use; the test fails when
 // the generator fails).
