@@ -354,3 +354,43 @@ TEST(GeneratorPictures, Mpeg4TimeResolutionIsOneThousand) {
 
 }  // namespace
 }  // namespace motrevix::test
+
+namespace motrevix::test {
+namespace {
+
+// Picture n of every stream is at n / fps seconds, whatever the sound's encoder
+// delay (an AVI has no edit list to hide it).
+TEST(GeneratorPictures, PicturesAreAtTheirFrameTimes) {
+  const fs::path dir = ScratchDir();
+  for (const char* file : {"p.AVI", "p.MP4"}) {
+    for (const char* codec : {"h264", "mpeg4"}) {
+      const fs::path out = dir / (std::string(codec) + file);
+      ASSERT_EQ(RunTool("make-recording",
+                        {"--out", out.string(), "--video", codec, "--seconds", "1", "--fps", "25",
+                         "--front", "160x120", "--rear", "160x120", "--audio", "aac"})
+                    .exitCode,
+                0);
+      for (const char* stream : {"v:0", "v:1"}) {
+        const ProcessResult run = motrevix::test::Run(
+            "ffprobe", {"-v", "error", "-select_streams", stream, "-show_entries",
+                        "packet=pts_time,dts_time", "-of", "csv=p=0", out.string()});
+        ASSERT_EQ(run.exitCode, 0);
+        std::vector<double> times;
+        std::size_t start = 0;
+        for (std::size_t end; (end = run.out.find('\n', start)) != std::string::npos;
+             start = end + 1) {
+          // "pts,dts"; AVI packets carry only a decode time.
+          const std::string line = run.out.substr(start, end - start);
+          const std::string pts = line.substr(0, line.find(','));
+          times.push_back(std::stod(pts == "N/A" ? line.substr(line.find(',') + 1) : pts));
+        }
+        ASSERT_EQ(times.size(), 25u) << out << " " << stream;
+        for (std::size_t n = 0; n < times.size(); ++n)
+          EXPECT_NEAR(times[n], n / 25.0, 0.0015) << out << " " << stream << " picture " << n;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace motrevix::test

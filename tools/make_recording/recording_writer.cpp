@@ -283,6 +283,13 @@ class Writer {
       int ret = avcodec_receive_packet(enc, packet.get());
       if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF) return true;
       if (ret < 0) return Fail(error, "encoder failed", ret);
+      if (options_.container == Container::Avi && enc->codec_type == AVMEDIA_TYPE_AUDIO) {
+        // AVI has no edit list: the encoder's priming samples would start before 0,
+        // and the muxer would then push every stream later by that much. Start the
+        // sound at 0 instead.
+        packet->pts += enc->initial_padding;
+        packet->dts += enc->initial_padding;
+      }
       av_packet_rescale_ts(packet.get(), enc->time_base, stream->time_base);
       packet->stream_index = stream->index;
       ret = av_interleaved_write_frame(out_.get(), packet.get());
