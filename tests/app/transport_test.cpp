@@ -105,7 +105,9 @@ TEST_F(Transport, EndOfTheLastRecordingWrapsToTheFirstRow) {
   window.Slider(1024)->setValue(static_cast<int>(d - 400));
   window.OnHScroll(1024, kThumbTrack);
   ASSERT_EQ(window.m_nCurrentItem, 1);
-  ASSERT_EQ(window.Slider(1002)->value(), d - 400);
+  // Playing on: the clock may have moved a little since the seek.
+  ASSERT_GE(window.Slider(1002)->value(), d - 400);
+  ASSERT_LT(window.Slider(1002)->value(), d);
   // Within the last second: "-> SEC" seeks to the very end, and the tick it runs
   // finds the end and issues Next.
   window.OnSecondNext();
