@@ -1,6 +1,7 @@
 #include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -24,7 +25,9 @@ fs::path SourceDir() { return FromEnv("MOTREVIX_SOURCE_DIR", fs::current_path())
 
 fs::path ScratchDir() {
   fs::path root = FromEnv("MOTREVIX_TEST_TMP", fs::temp_directory_path() / "motrevix-tests");
-  std::string name = "scratch";
+  // Outside a test case (suite set-up), several test processes may run at once:
+  // the process id keeps their folders apart.
+  std::string name = "scratch-" + std::to_string(getpid());
   if (const auto* info = ::testing::UnitTest::GetInstance()->current_test_info()) {
     name = std::string(info->test_suite_name()) + "." + info->name();
     for (char& c : name)

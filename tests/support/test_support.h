@@ -11,7 +11,8 @@ namespace motrevix::test {
 std::filesystem::path BinDir();
 std::filesystem::path SourceDir();
 
-// A new, empty folder for one test; named after the running test case.
+// A new, empty folder for one test; named after the running test case (outside a
+// test case, after the process).
 std::filesystem::path ScratchDir();
 
 struct ProcessResult {
