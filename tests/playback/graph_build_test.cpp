@@ -7,6 +7,7 @@
 #include "playback/stream_parse_filter.h"
 #include "playback/video_renderer_filter.h"
 #include "tests/playback/player_fixture.h"
+#include "tests/support/test_support.h"
 
 namespace motrevix::test {
 namespace {
@@ -124,6 +125,42 @@ INSTANTIATE_TEST_SUITE_P(
         if (ch == '.') ch = '_';
       return name;
     });
+
+// A connection tries at most three pin pairs. In a file whose sound streams come
+// before its picture, the AAC decoder takes the first sound pin; behind two spare
+// sound pins the picture pin is the third pair tried and connects, behind three it
+// would be the fourth, so the picture stays unconnected and nothing can be shown.
+TEST_F(PlayerTest, PinConnectionTriesAtMostThreePairs) {
+  const struct {
+    int soundStreams;
+    bool playable;
+  } cases[] = {{2, true}, {3, true}, {4, false}};
+  for (const auto& c : cases) {
+    const std::filesystem::path file =
+        ScratchDir() / ("sound-first-" + std::to_string(c.soundStreams) + ".mp4");
+    std::vector<std::string> args = {"-v", "error",
+                                     "-f", "lavfi",
+                                     "-i", "testsrc=size=160x120:rate=25:duration=1",
+                                     "-f", "lavfi",
+                                     "-i", "sine=frequency=440:duration=1"};
+    for (int i = 0; i < c.soundStreams; ++i) args.insert(args.end(), {"-map", "1:a"});
+    args.insert(args.end(), {"-map", "0:v", "-c:v", "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac",
+                             file.string()});
+    const ProcessResult made = test::Run("ffmpeg", args);
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+
+    ASSERT_EQ(controller_.Open(file.string()), c.playable) << c.soundStreams;
+    if (!c.playable) continue;
+    CFilterGraph& filters = *Graph().GetFilterGraph();
+    EXPECT_EQ(Graph().GetAudioCode(), c.soundStreams);
+    EXPECT_EQ(Feeds(filters, "QVStreamParseFilter", "Video 1"), "FFDShow Decoder1");
+    int spare = 0;
+    for (CPin* out : Graph().GetSource()->PinsOf(PinDirection::Output))
+      if (out->Name() == "Audio" && out->ConnectedTo() == nullptr) ++spare;
+    EXPECT_EQ(spare, c.soundStreams - 1);
+    EXPECT_GE(front_.PresentedCount(), 1);
+  }
+}
 
 TEST_F(PlayerTest, MissingSoundRendererGivesPicturesWithoutSound) {
   ComponentOptions options;
