@@ -49,17 +49,26 @@ void CVideoRendererFilter::Flush() {
   endOfStream_ = false;
 }
 
-void CVideoRendererFilter::Present(const MediaSample& sample) {
+// Takes the first picture off the queue and makes it the one shown, in one step
+// under the lock of the shown picture, so that ShowsTime never sees the picture
+// gone from the queue but not yet shown.
+void CVideoRendererFilter::PresentNext() {
+  std::shared_ptr<const QImage> picture;
+  MediaTime start = 0;
   {
     std::lock_guard lock(shownMutex_);
-    shown_ = sample.picture;
-    shownStart_ = sample.start;
-    shownEnd_ = sample.start + sample.duration;
+    std::optional<MediaSample> sample = queue_.Pop(std::chrono::milliseconds(0));
+    if (!sample) return;
+    shown_ = sample->picture;
+    shownStart_ = sample->start;
+    shownEnd_ = sample->start + sample->duration;
+    picture = std::move(sample->picture);
+    start = sample->start;
   }
   ++presented_;
   presentedSinceStart_ = true;
   cued_ = true;
-  if (surface_ != nullptr) surface_->PresentPicture(sample.picture, sample.start);
+  if (surface_ != nullptr) surface_->PresentPicture(std::move(picture), start);
 }
 
 void CVideoRendererFilter::PresentLoop() {
@@ -95,8 +104,7 @@ void CVideoRendererFilter::PresentLoop() {
       continue;
     }
     if (!presentedSinceStart_) {  // the first picture after a start or seek is shown at once
-      std::optional<MediaSample> sample = queue_.Pop(std::chrono::milliseconds(0));
-      if (sample) Present(*sample);
+      PresentNext();
       continue;
     }
     const MediaTime now = clock.Now();
@@ -109,8 +117,7 @@ void CVideoRendererFilter::PresentLoop() {
       queue_.Drop();
       continue;
     }
-    std::optional<MediaSample> sample = queue_.Pop(std::chrono::milliseconds(0));
-    if (sample) Present(*sample);
+    PresentNext();
   }
 }
 
@@ -130,6 +137,7 @@ std::optional<MediaTime> CVideoRendererFilter::NextPictureTime() const {
 
 bool CVideoRendererFilter::ShowsTime(MediaTime time) const {
   if (endOfStream_) return true;
+  std::lock_guard lock(shownMutex_);
   return queue_.Inspect([&](const MediaSample* first, const MediaSample*) {
     return first != nullptr && (first->IsEndOfStream() || first->start > time);
   });

@@ -80,7 +80,7 @@ class CVideoRendererFilter : public CBaseFilter,
 
  private:
   void PresentLoop();
-  void Present(const MediaSample& sample);
+  void PresentNext();
 
   CPin& input_;
   // Up to four pictures wait; the decoder refills from one in bursts.
