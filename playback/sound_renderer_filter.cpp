@@ -20,6 +20,10 @@ namespace {
 constexpr std::chrono::milliseconds kPoll(20);
 constexpr int kOutputChannels = 2;
 constexpr std::size_t kDecodedQueue = 32;
+// Sound is skipped only once it is more than a picture (at 30 a second) behind the
+// clock: a block that is a few milliseconds late, as after a start on a busy
+// machine, still plays, and the sound stays within one picture of the pictures.
+constexpr MediaTime kLateSoundLimit = kUnitsPerSecond / 30;
 }  // namespace
 
 CSoundRendererFilter::CSoundRendererFilter(std::unique_ptr<ISoundOutput> output)
@@ -173,7 +177,7 @@ void CSoundRendererFilter::PlayLoop() {
     const MediaTime now = clock.Now();
     const double rate = clock.Rate();
     const auto ahead = static_cast<MediaTime>(output_->Delay() * rate * kUnitsPerSecond);
-    if (head.start + head.duration < now) {  // its time is over: skip rather than play late
+    if (head.start + head.duration + kLateSoundLimit < now) {  // too late: skip, keep in step
       queue_.Drop();
       ++lateDrops_;
       continue;

@@ -2,8 +2,10 @@
 // rate with the pitch kept, at the process-wide volume.
 #include <gtest/gtest.h>
 
+#include "playback/filter_graph.h"
 #include "playback/sound_renderer_filter.h"
 #include "playback/sound_volume.h"
+#include "playback/stream_clock.h"
 #include "tests/playback/player_fixture.h"
 
 namespace motrevix::test {
@@ -84,6 +86,72 @@ INSTANTIATE_TEST_SUITE_P(Rates, SoundAtRate,
                            return info.param.kind.audio + "_" +
                                   std::to_string(static_cast<int>(info.param.rate * 100));
                          });
+
+// Hands blocks of decoded sound to the component it is connected to.
+class SoundBlockSource : public CBaseFilter {
+ public:
+  static constexpr int kRate = 48000;
+  SoundBlockSource() : output_(AddPin("Audio", PinDirection::Output)) {
+    MediaType type;
+    type.major = MajorType::Audio;
+    type.sub = SubType::RawAudio;
+    type.sampleRate = kRate;
+    type.channels = 2;
+    output_.SetMediaTypes({type});
+  }
+  CPin& Output() { return output_; }
+  // 10 ms of a steady level that ends at `end`.
+  bool SendBlockEndingAt(MediaTime end) {
+    av::Frame frame = av::MakeFrame();
+    frame->format = AV_SAMPLE_FMT_S16;
+    frame->sample_rate = kRate;
+    av_channel_layout_default(&frame->ch_layout, 2);
+    frame->nb_samples = kRate / 100;
+    if (av_frame_get_buffer(frame.get(), 0) < 0) return false;
+    auto* samples = reinterpret_cast<std::int16_t*>(frame->data[0]);
+    std::fill(samples, samples + 2 * frame->nb_samples, std::int16_t{8000});
+    MediaSample sample;
+    sample.kind = MediaSample::Kind::Frame;
+    sample.duration = 10 * kUnitsPerMs;
+    sample.start = end - sample.duration;
+    sample.frame = std::move(frame);
+    return output_.Deliver(std::move(sample));
+  }
+
+ private:
+  CPin& output_;
+};
+
+// A block that comes a little after its time (a start on a busy machine) is
+// played; one more than a picture late is skipped, so sound keeps in step.
+TEST(SoundRenderer, PlaysSlightlyLateSoundAndSkipsSoundAPictureLate) {
+  const struct {
+    int lateMs;
+    bool played;
+  } cases[] = {{1, true}, {15, true}, {120, false}};
+  for (const auto& c : cases) {
+    auto log = std::make_shared<RecordingSoundOutput::Log>();
+    auto source = std::make_shared<SoundBlockSource>();
+    auto renderer =
+        std::make_shared<CSoundRendererFilter>(std::make_unique<RecordingSoundOutput>(log));
+    CFilterGraph graph;
+    ASSERT_EQ(graph.AddFilter(source, "source"), kOk);
+    ASSERT_EQ(graph.AddFilter(renderer, "DirectSound Audio Renderer"), kOk);
+    ASSERT_EQ(graph.Connect(&source->Output(), renderer->PinsOf(PinDirection::Input).front()), kOk);
+    // At half speed the clock moves slowly enough that a late thread start on a
+    // loaded machine does not add a picture's worth of lateness.
+    graph.SetRate(0.5);
+    graph.Clock().SetTime(10 * kUnitsPerSecond);
+    graph.Run();
+    ASSERT_TRUE(source->SendBlockEndingAt(graph.Clock().Now() - c.lateMs * kUnitsPerMs));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (!renderer->HasPresented() && renderer->LateDrops() == 0 &&
+           std::chrono::steady_clock::now() < deadline)
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    EXPECT_EQ(renderer->HasPresented(), c.played) << c.lateMs;
+    EXPECT_EQ(renderer->LateDrops(), c.played ? 0 : 1) << c.lateMs;
+  }
+}
 
 TEST_F(PlayerTest, WaveOutVolumeSetsEachChannel) {
   SetWaveOutVolume(0x0000FFFFu);  // left full, right silent
