@@ -185,9 +185,9 @@ TEST_F(PlayerTest, GrabAndCloseWithoutAPipeline) {
 
 TEST(PlaybackController, OpenNeedsAFrontWindowAndAPath) {
   UseScratchSettings();
+  HeadlessVideoSurface front;  // made first: it outlives the controller's open recording
   CPlaybackController controller;
   EXPECT_FALSE(controller.Open(Recording(kOneChannel).string()));  // not attached
-  HeadlessVideoSurface front;
   controller.Attach(&front, nullptr);
   EXPECT_EQ(controller.GetRenderLayout(), 2);
   EXPECT_EQ(controller.GetState(), PlayState::Idle);

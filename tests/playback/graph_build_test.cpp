@@ -165,8 +165,8 @@ TEST_F(PlayerTest, PinConnectionTriesAtMostThreePairs) {
 TEST_F(PlayerTest, MissingSoundRendererGivesPicturesWithoutSound) {
   ComponentOptions options;
   options.soundOutput = [] { return std::unique_ptr<ISoundOutput>(); };
+  HeadlessVideoSurface front, rear;  // made first: they outlive the playing controller
   CPlaybackController controller(options);
-  HeadlessVideoSurface front, rear;
   controller.Attach(&front, &rear);
   ASSERT_TRUE(controller.Open(Recording({"AVI", 2, "h264", "aac"}).string()));
   CPlaybackGraph& graph = *controller.Graph();
