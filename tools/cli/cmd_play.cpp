@@ -2,6 +2,7 @@
 // graph with headless surfaces and no sound device, and reports what was shown.
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <thread>
@@ -84,13 +85,18 @@ int RunPlay(const Args& args, std::ostream& out, std::ostream& err) {
   graph.SetRequestedRate(rate);
   const auto started = std::chrono::steady_clock::now();
   graph.Run();
-  // The end shows as position equal to duration; a stuck stream ends by time.
+  // The position reaches the duration with the clock; the counts are read once
+  // every renderer has also shown its last picture (or a second later, when a
+  // stream never ends). A stuck stream ends by time.
   const double effective = graph.GetRate();
   const auto limit =
       std::chrono::milliseconds(static_cast<long long>(durationMs / effective) * 2 + 10000);
   bool ended = false;
+  std::optional<std::chrono::steady_clock::time_point> clockAtEnd;
   while (std::chrono::steady_clock::now() - started < limit) {
-    if (controller.GetPositionMs() >= durationMs) {
+    const auto now = std::chrono::steady_clock::now();
+    if (controller.GetPositionMs() >= durationMs && !clockAtEnd) clockAtEnd = now;
+    if (clockAtEnd && (graph.ReachedEnd() || now - *clockAtEnd > std::chrono::seconds(1))) {
       ended = true;
       break;
     }
