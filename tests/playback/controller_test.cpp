@@ -79,17 +79,25 @@ TEST_F(PlayerTest, RateIsClampedWhenRunning) {
     EXPECT_FLOAT_EQ(Graph().GetRate(), c.applied) << c.requested;
     EXPECT_DOUBLE_EQ(Graph().GetFilterGraph()->Clock().Rate(), c.applied) << c.requested;
   }
-  // At 2.0 the position moves twice as fast as the wall clock.
+  // At 2.0 the position moves twice as fast as the wall clock. Each reading is
+  // bracketed by wall-clock times, so a busy machine cannot blur the comparison.
   controller_.SeekMs(0);
   controller_.SetRate(2.0f);
-  const auto wallStart = std::chrono::steady_clock::now();
-  const auto start = controller_.GetPositionMs();
-  Sleep(400);
-  const auto moved = controller_.GetPositionMs() - start;
-  const auto wall = std::chrono::duration_cast<std::chrono::milliseconds>(
-                        std::chrono::steady_clock::now() - wallStart)
-                        .count();
-  EXPECT_NEAR(static_cast<double>(moved), 2.0 * static_cast<double>(wall), 60.0);
+  using WallClock = std::chrono::steady_clock;
+  const auto ms = [](WallClock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+  };
+  const auto beforeStart = WallClock::now();
+  const std::int64_t start = controller_.GetPositionMs();
+  const auto afterStart = WallClock::now();
+  Sleep(300);
+  const auto beforeEnd = WallClock::now();
+  const std::int64_t end = controller_.GetPositionMs();
+  const auto afterEnd = WallClock::now();
+  ASSERT_LT(end, controller_.GetDurationMs());
+  const auto moved = static_cast<double>(end - start);
+  EXPECT_GE(moved, 2.0 * ms(beforeEnd - afterStart) - 2.0);
+  EXPECT_LE(moved, 2.0 * ms(afterEnd - beforeStart) + 2.0);
 }
 
 TEST_F(PlayerTest, RateWhilePausedOrStoppedWaitsForTheNextRun) {
