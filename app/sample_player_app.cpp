@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLoggingCategory>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -30,6 +31,8 @@ void AllowBrowserAsRoot() {
 
 int CSamplePlayerApp::Run(int argc, char* argv[]) {
   AllowBrowserAsRoot();
+  // Qt WebEngine prints its whole start-up configuration at info level.
+  QLoggingCategory::setFilterRules("qt.webenginecontext.info=false");
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   QApplication::setApplicationName("motrevix");
