@@ -1,6 +1,7 @@
 // Compiled into every test program: before main runs, sets the environment the
 // tests expect unless the caller set it already (offscreen Qt, no GPU for Qt
-// WebEngine, where the built programs and the source tree are).
+// WebEngine, the null sound output, where the built programs and the source
+// tree are).
 #include <cstdlib>
 
 namespace {
@@ -9,6 +10,8 @@ struct TestEnvironment {
   TestEnvironment() {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu", 0);
+    // Same timing on every machine, with or without a sound server.
+    setenv("MOTREVIX_SOUND_OUTPUT", "null", 0);
     setenv("MOTREVIX_BIN_DIR", MOTREVIX_TEST_BIN_DIR, 0);
     setenv("MOTREVIX_SOURCE_DIR", MOTREVIX_TEST_SOURCE_DIR, 0);
     setenv("MOTREVIX_TEST_TMP", MOTREVIX_TEST_TMP_DIR, 0);
