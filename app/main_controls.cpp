@@ -19,14 +19,14 @@ namespace {
 
 enum class Kind { Push, Toggle, Check, Slider, Label, Picture };
 
-struct ControlSpec {
+struct ControlEntry {
   int id;
   Kind kind;
   const char* caption;
 };
 
 // Every push button, toggle, check box, slider and label of the window.
-constexpr ControlSpec kControls[] = {
+constexpr ControlEntry kControls[] = {
     {1000, Kind::Push, "-"},
     {1001, Kind::Push, "Exit"},
     {1005, Kind::Push, "PRE"},
@@ -209,21 +209,21 @@ constexpr ToolTip kToolTips[] = {
 void CSamplePlayerDlg::CreateControls() {
   QFont small = font();
   small.setPixelSize(10);
-  for (const ControlSpec& spec : kControls) {
+  for (const ControlEntry& entry : kControls) {
     QWidget* control = nullptr;
-    switch (spec.kind) {
+    switch (entry.kind) {
       case Kind::Push:
       case Kind::Toggle: {
-        auto* button = new QPushButton(spec.caption, this);
+        auto* button = new QPushButton(entry.caption, this);
         button->setAutoDefault(false);
         button->setDefault(false);
-        button->setCheckable(spec.kind == Kind::Toggle);
+        button->setCheckable(entry.kind == Kind::Toggle);
         button->setFont(small);
         control = button;
         break;
       }
       case Kind::Check:
-        control = new QCheckBox(spec.caption, this);
+        control = new QCheckBox(entry.caption, this);
         control->setFont(small);
         break;
       case Kind::Slider:
@@ -231,7 +231,7 @@ void CSamplePlayerDlg::CreateControls() {
         break;
       case Kind::Label:
       case Kind::Picture: {
-        auto* label = new QLabel(spec.caption, this);
+        auto* label = new QLabel(entry.caption, this);
         label->setFont(small);
         QPalette colours = label->palette();
         colours.setColor(QPalette::WindowText, QColor(80, 80, 80));
@@ -240,8 +240,8 @@ void CSamplePlayerDlg::CreateControls() {
         break;
       }
     }
-    control->setObjectName(QString::number(spec.id));
-    m_controls.insert(spec.id, control);
+    control->setObjectName(QString::number(entry.id));
+    m_controls.insert(entry.id, control);
   }
   // Positions the layouts do not give.
   Control(1003)->setGeometry(205, 500, 179, 20);
