@@ -1,13 +1,10 @@
 #include <fcntl.h>
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QRegularExpression>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +14,7 @@
 #include "catalog/row_text.h"
 #include "tests/catalog/card_tree.h"
 #include "tests/support/test_support.h"
+#include "tests/support/unprivileged.h"
 
 namespace motrevix::catalog {
 namespace {
@@ -136,50 +134,6 @@ TEST_F(ListAllTest, AppendsAfterExistingRowsAndIgnoresWhatCannotBeRead) {
   EXPECT_EQ(rows[1].m_strPath, card.PathText("Normal/old/N_2023_01_02_03_04_05.AVI"));
 }
 
-// The names `list` gives, from a child process that has given up root for the
-// "nobody" user so that folder permissions hold for it; nothing when the child
-// cannot drop its privileges or read the card.
-std::optional<std::string> NamesAsUnprivilegedUser(const fs::path& card,
-                                                   const std::function<std::string()>& list) {
-  constexpr uid_t kNobody = 65534;
-  int channel[2];
-  if (pipe(channel) != 0) return std::nullopt;
-  const pid_t child = fork();
-  if (child < 0) {
-    close(channel[0]);
-    close(channel[1]);
-    return std::nullopt;
-  }
-  if (child == 0) {
-    close(channel[0]);
-    const bool dropped = setgroups(0, nullptr) == 0 && setresgid(kNobody, kNobody, kNobody) == 0 &&
-                         setresuid(kNobody, kNobody, kNobody) == 0 &&
-                         access(card.c_str(), R_OK | X_OK) == 0;
-    std::string result = "0";
-    try {  // the child must never return into the test runner
-      if (dropped) result = "1" + list();
-    } catch (...) {
-      result = "1(exception)";
-    }
-    for (std::size_t done = 0; done < result.size();) {
-      const ssize_t n = write(channel[1], result.data() + done, result.size() - done);
-      if (n <= 0) break;
-      done += static_cast<std::size_t>(n);
-    }
-    _exit(0);
-  }
-  close(channel[1]);
-  std::string result;
-  char buffer[512];
-  for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
-    result.append(buffer, static_cast<std::size_t>(n));
-  close(channel[0]);
-  int status = 0;
-  waitpid(child, &status, 0);
-  if (result.empty() || result[0] != '1') return std::nullopt;
-  return result.substr(1);
-}
-
 // As root the listing runs as an ordinary user, for whom the locked folder is unreadable.
 TEST_F(ListAllTest, SkipsASubFolderItCannotReadAndGoesOn) {
   const fs::path locked = card.Root() / "Normal/old";
@@ -194,7 +148,7 @@ TEST_F(ListAllTest, SkipsASubFolderItCannotReadAndGoesOn) {
   };
   std::optional<std::string> names;
   if (geteuid() == 0)
-    names = NamesAsUnprivilegedUser(card.Root(), list);
+    names = motrevix::test::AsUnprivilegedUser(card.Root(), list);
   else
     names = list();
   fs::permissions(locked, fs::perms::owner_all);

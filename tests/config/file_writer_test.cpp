@@ -2,15 +2,12 @@
 // the new one is complete, and failures leave nothing behind.
 #include "config/file_writer.h"
 
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -18,6 +15,7 @@
 #include "config/setup_defaults.h"
 #include "tests/config/config_test_helpers.h"
 #include "tests/support/test_support.h"
+#include "tests/support/unprivileged.h"
 
 namespace motrevix::config {
 namespace {
@@ -119,50 +117,6 @@ TEST(ConfigFileWriter, WriteStoppedHalfWayKeepsTheOldFileWhole) {
   ResetConfigState();
 }
 
-// Runs `work` in a child process that has given up root for the "nobody" user,
-// so that folder permissions hold for it; returns what `work` returned, or nothing
-// when the child could not drop its privileges or reach `folder`.
-std::optional<std::string> AsUnprivilegedUser(const fs::path& folder,
-                                              const std::function<std::string()>& work) {
-  constexpr uid_t kNobody = 65534;
-  int channel[2];
-  if (pipe(channel) != 0) return std::nullopt;
-  const pid_t child = fork();
-  if (child < 0) {
-    close(channel[0]);
-    close(channel[1]);
-    return std::nullopt;
-  }
-  if (child == 0) {
-    close(channel[0]);
-    const bool dropped = setgroups(0, nullptr) == 0 && setresgid(kNobody, kNobody, kNobody) == 0 &&
-                         setresuid(kNobody, kNobody, kNobody) == 0 &&
-                         access(folder.c_str(), R_OK | X_OK) == 0;
-    std::string result = "0";
-    try {  // the child must never return into the test runner
-      if (dropped) result = "1" + work();
-    } catch (...) {
-      result = "1(exception)";
-    }
-    for (std::size_t done = 0; done < result.size();) {
-      const ssize_t n = write(channel[1], result.data() + done, result.size() - done);
-      if (n <= 0) break;
-      done += static_cast<std::size_t>(n);
-    }
-    _exit(0);
-  }
-  close(channel[1]);
-  std::string result;
-  char buffer[512];
-  for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
-    result.append(buffer, static_cast<std::size_t>(n));
-  close(channel[0]);
-  int status = 0;
-  waitpid(child, &status, 0);
-  if (result.empty() || result[0] != '1') return std::nullopt;
-  return result.substr(1);
-}
-
 // A write-protected card: as root the save runs as an ordinary user, for whom the
 // folder's permissions hold.
 TEST(ConfigFileWriter, ReadOnlyCardRootFailsTheSaveWithAReport) {
@@ -186,7 +140,7 @@ TEST(ConfigFileWriter, ReadOnlyCardRootFailsTheSaveWithAReport) {
   };
   std::optional<std::string> result;
   if (geteuid() == 0)
-    result = AsUnprivilegedUser(card, save);
+    result = motrevix::test::AsUnprivilegedUser(card, save);
   else
     result = save();
   fs::permissions(card, fs::perms::owner_all);

@@ -3,17 +3,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <filesystem>
 #include <ostream>
 
-extern "C" {
-#include <libavutil/log.h>
-}
-
-#include "playback/headless_video_surface.h"
-#include "playback/null_sound_output.h"
-#include "playback/playback_controller.h"
 #include "tools/cli/cli_commands.h"
+#include "tools/cli/headless_player.h"
 
 namespace motrevix::cli {
 namespace {
@@ -46,24 +39,9 @@ int RunInfo(const Args& args, std::ostream& out, std::ostream& err) {
     err << kInfoUsage;
     return kUsageError;
   }
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) {
-    err << "motrevix-cli info: " << path << ": no such file\n";
-    return 1;
-  }
-
-  av_log_set_level(AV_LOG_ERROR);  // the library's notes on odd streams are not for the user
-  ComponentOptions options;
-  options.soundOutput = [] { return std::make_unique<NullSoundOutput>(); };
-  CPlaybackController controller(options);
-  HeadlessVideoSurface front;
-  HeadlessVideoSurface rear;
-  controller.Attach(&front, &rear);
-  controller.SourceReadMode = 0;
-  if (!controller.Open(path)) {
-    err << "motrevix-cli info: " << path << ": not a playable recording\n";
-    return 1;
-  }
+  HeadlessPlayer player;
+  if (!player.Open("info", path, err)) return 1;
+  CPlaybackController& controller = player.Controller();
   CPlaybackGraph& graph = *controller.Graph();
   const int channels = graph.GetChannelCount();
   const std::int64_t durationMs = controller.GetDurationMs();

@@ -1,20 +1,13 @@
 // motrevix-cli play FILE [--rate R]: plays a whole recording through the viewer's
 // graph with headless surfaces and no sound device, and reports what was shown.
 #include <chrono>
-#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <thread>
 
-extern "C" {
-#include <libavutil/log.h>
-}
-
-#include "playback/headless_video_surface.h"
-#include "playback/null_sound_output.h"
-#include "playback/playback_controller.h"
 #include "tools/cli/cli_commands.h"
+#include "tools/cli/headless_player.h"
 
 namespace motrevix::cli {
 namespace {
@@ -62,24 +55,9 @@ int RunPlay(const Args& args, std::ostream& out, std::ostream& err) {
     err << kPlayUsage;
     return kUsageError;
   }
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) {
-    err << "motrevix-cli play: " << path << ": no such file\n";
-    return 1;
-  }
-
-  av_log_set_level(AV_LOG_ERROR);  // the library's notes on odd streams are not for the user
-  ComponentOptions options;
-  options.soundOutput = [] { return std::make_unique<NullSoundOutput>(); };
-  CPlaybackController controller(options);
-  HeadlessVideoSurface front;
-  HeadlessVideoSurface rear;
-  controller.Attach(&front, &rear);
-  controller.SourceReadMode = 0;
-  if (!controller.Open(path)) {
-    err << "motrevix-cli play: " << path << ": not a playable recording\n";
-    return 1;
-  }
+  HeadlessPlayer player;
+  if (!player.Open("play", path, err)) return 1;
+  CPlaybackController& controller = player.Controller();
   CPlaybackGraph& graph = *controller.Graph();
   const std::int64_t durationMs = controller.GetDurationMs();
   graph.SetRequestedRate(rate);
