@@ -31,6 +31,14 @@ HResult CPlaybackGraph::Create(std::string_view id, const char* name,
   return m_pGraph->AddFilter(*out, name);
 }
 
+template <typename T>
+HResult CPlaybackGraph::CreateAs(std::string_view id, const char* name, std::shared_ptr<T>* out) {
+  std::shared_ptr<CBaseFilter> filter;
+  const HResult hr = Create(id, name, &filter);
+  if (hr >= 0) *out = As<T>(filter);
+  return hr;
+}
+
 HResult CPlaybackGraph::Build(const std::string& path) {
   if (m_bReady) Teardown();
   if (path.empty()) return kFalse;
@@ -117,17 +125,13 @@ void CPlaybackGraph::ConnectAudioChain() {
 
 HResult CPlaybackGraph::BuildOneChannel() {
   if (const HResult hr = AddAudioChain("COREAAC AUDIO"); hr < 0) return hr;
-  std::shared_ptr<CBaseFilter> filter;
-  if (const HResult hr = Create(clsid::kVideoDecoder, "FFDShow Decoder1", &filter); hr < 0)
+  if (const HResult hr = CreateAs(clsid::kVideoDecoder, "FFDShow Decoder1", &m_pDecoder1); hr < 0)
     return hr;
-  m_pDecoder1 = As<CVideoDecoderFilter>(filter);
-  if (const HResult hr = Create(clsid::kColourConverter, "Color Space Convertor 1", &filter);
+  if (const HResult hr = CreateAs(clsid::kColourConverter, "Color Space Convertor 1", &m_pColour1);
       hr < 0)
     return hr;
-  m_pColour1 = As<CColourConverterFilter>(filter);
-  if (const HResult hr = Create(clsid::kVideoRenderer, "Mixing Renderer9", &filter); hr < 0)
+  if (const HResult hr = CreateAs(clsid::kVideoRenderer, "Mixing Renderer9", &m_pRenderer1); hr < 0)
     return hr;
-  m_pRenderer1 = As<CVideoRendererFilter>(filter);
   if (const HResult hr = SetUpRenderer(m_pRenderer1.get(), m_pFrontWindow, true); hr != kOk)
     return hr;
   m_llCachedDuration = 0;
@@ -140,40 +144,23 @@ HResult CPlaybackGraph::BuildOneChannel() {
 
 HResult CPlaybackGraph::BuildTwoChannels() {
   if (const HResult hr = AddAudioChain("CoreAAC Decoder"); hr < 0) return hr;
-  struct Step {
-    std::string_view id;
-    const char* name;
-  };
-  const Step steps[] = {{clsid::kVideoDecoder, "FFDShow Decoder1"},
-                        {clsid::kVideoDecoder, "FFDShow Decoder2"},
-                        {clsid::kColourConverter, "Color Space Convertor 1"},
-                        {clsid::kColourConverter, "Color Space Convertor 2"},
-                        {clsid::kVideoRenderer, "Mixing Renderer9-1"},
-                        {clsid::kVideoRenderer, "Mixing Renderer9-2"}};
-  std::shared_ptr<CBaseFilter> made[6];
-  for (int i = 0; i < 6; ++i) {
-    if (const HResult hr = Create(steps[i].id, steps[i].name, &made[i]); hr < 0) return hr;
-    switch (i) {
-      case 0:
-        m_pDecoder1 = As<CVideoDecoderFilter>(made[i]);
-        break;
-      case 1:
-        m_pDecoder2 = As<CVideoDecoderFilter>(made[i]);
-        break;
-      case 2:
-        m_pColour1 = As<CColourConverterFilter>(made[i]);
-        break;
-      case 3:
-        m_pColour2 = As<CColourConverterFilter>(made[i]);
-        break;
-      case 4:
-        m_pRenderer1 = As<CVideoRendererFilter>(made[i]);
-        break;
-      case 5:
-        m_pRenderer2 = As<CVideoRendererFilter>(made[i]);
-        break;
-    }
-  }
+  // Created in this order: both decoders, both converters, both renderers.
+  if (const HResult hr = CreateAs(clsid::kVideoDecoder, "FFDShow Decoder1", &m_pDecoder1); hr < 0)
+    return hr;
+  if (const HResult hr = CreateAs(clsid::kVideoDecoder, "FFDShow Decoder2", &m_pDecoder2); hr < 0)
+    return hr;
+  if (const HResult hr = CreateAs(clsid::kColourConverter, "Color Space Convertor 1", &m_pColour1);
+      hr < 0)
+    return hr;
+  if (const HResult hr = CreateAs(clsid::kColourConverter, "Color Space Convertor 2", &m_pColour2);
+      hr < 0)
+    return hr;
+  if (const HResult hr = CreateAs(clsid::kVideoRenderer, "Mixing Renderer9-1", &m_pRenderer1);
+      hr < 0)
+    return hr;
+  if (const HResult hr = CreateAs(clsid::kVideoRenderer, "Mixing Renderer9-2", &m_pRenderer2);
+      hr < 0)
+    return hr;
   if (const HResult hr = SetUpRenderer(m_pRenderer1.get(), m_pFrontWindow, true); hr != kOk)
     return hr;
   if (const HResult hr = SetUpRenderer(m_pRenderer2.get(), m_pRearWindow, false); hr != kOk)

@@ -99,6 +99,9 @@ class CPlaybackGraph {
   HResult BuildTwoChannels();
   HResult AddAudioChain(const char* decoderName);
   HResult Create(std::string_view id, const char* name, std::shared_ptr<CBaseFilter>* out);
+  // Create, keeping the component as its own type (used only where the graph is built).
+  template <typename T>
+  HResult CreateAs(std::string_view id, const char* name, std::shared_ptr<T>* out);
   HResult SetUpRenderer(CVideoRendererFilter* renderer, IVideoSurface* window, bool noBorder);
   bool ConnectFilters(CBaseFilter* upstream, CBaseFilter* downstream);
   void ConnectAudioChain();
