@@ -57,20 +57,13 @@ bool CCodecDecoderFilter::Receive(CPin& input, MediaSample&& sample) {
 Backlog CCodecDecoderFilter::InputBacklog() const { return {queue_.Size(), queuedBytes_.load()}; }
 
 void CCodecDecoderFilter::StartStreaming() {
-  if (!codec_ || thread_.joinable()) return;
-  stop_ = false;
-  queue_.SetAborted(false);
-  thread_ = std::thread([this] { DecodeLoop(); });
+  if (!codec_) return;
+  worker_.Start([this] { DecodeLoop(); });
 }
 
-void CCodecDecoderFilter::RequestStop() {
-  stop_ = true;
-  queue_.SetAborted(true);
-}
+void CCodecDecoderFilter::RequestStop() { worker_.RequestStop(); }
 
-void CCodecDecoderFilter::JoinStreaming() {
-  if (thread_.joinable()) thread_.join();
-}
+void CCodecDecoderFilter::JoinStreaming() { worker_.Join(); }
 
 void CCodecDecoderFilter::SetStartTime(MediaTime time) {
   startTime_ = time;
@@ -88,7 +81,7 @@ void CCodecDecoderFilter::Flush() {
 }
 
 void CCodecDecoderFilter::DecodeLoop() {
-  while (!stop_) {
+  while (!worker_.StopRequested()) {
     std::optional<MediaSample> sample = queue_.Pop(std::chrono::milliseconds(50));
     if (!sample) continue;
     queuedBytes_ -= std::min(queuedBytes_.load(), sample->bytes);
@@ -114,7 +107,7 @@ bool CCodecDecoderFilter::SendAndDrain(const AVPacket* packet) {
       sent = avcodec_send_packet(codec_.get(), packet);
       continue;
     }
-    if (ret < 0) return !stop_;  // EAGAIN, the end, or a damaged packet: skip on
+    if (ret < 0) return !worker_.StopRequested();  // EAGAIN, the end, or a damaged packet: skip on
     if (!DeliverFrame()) return false;
   }
 }
@@ -154,13 +147,13 @@ bool CCodecDecoderFilter::DeliverFrame() {
     passedStart_ = true;
     if (!DeliverHeld()) return false;
   }
-  return output_.Deliver(std::move(sample)) || !stop_;
+  return output_.Deliver(std::move(sample)) || !worker_.StopRequested();
 }
 
 bool CCodecDecoderFilter::DeliverHeld() {
   if (!holding_) return true;
   holding_ = false;
-  return output_.Deliver(std::move(held_)) || !stop_;
+  return output_.Deliver(std::move(held_)) || !worker_.StopRequested();
 }
 
 }  // namespace motrevix

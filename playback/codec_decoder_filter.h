@@ -9,6 +9,7 @@
 #include "playback/base_filter.h"
 #include "playback/media_sample.h"
 #include "playback/sample_queue.h"
+#include "playback/streaming_worker.h"
 
 namespace motrevix {
 
@@ -55,8 +56,7 @@ class CCodecDecoderFilter : public CBaseFilter {
   av::Frame frame_;
   SampleQueue<MediaSample> queue_;
   std::atomic<std::size_t> queuedBytes_{0};
-  std::thread thread_;
-  std::atomic<bool> stop_{false};
+  StreamingWorker<SampleQueue<MediaSample>> worker_{queue_};
   bool waitForKey_ = true;
   MediaTime startTime_ = 0;
   MediaTime nextStart_ = 0;

@@ -95,20 +95,13 @@ bool CSoundRendererFilter::Receive(CPin& input, MediaSample&& sample) {
 Backlog CSoundRendererFilter::InputBacklog() const { return {queue_.Size(), 0}; }
 
 void CSoundRendererFilter::StartStreaming() {
-  if (thread_.joinable() || input_.ConnectedTo() == nullptr) return;
-  stop_ = false;
-  queue_.SetAborted(false);
-  thread_ = std::thread([this] { PlayLoop(); });
+  if (input_.ConnectedTo() == nullptr) return;
+  worker_.Start([this] { PlayLoop(); });
 }
 
-void CSoundRendererFilter::RequestStop() {
-  stop_ = true;
-  queue_.SetAborted(true);
-}
+void CSoundRendererFilter::RequestStop() { worker_.RequestStop(); }
 
-void CSoundRendererFilter::JoinStreaming() {
-  if (thread_.joinable()) thread_.join();
-}
+void CSoundRendererFilter::JoinStreaming() { worker_.Join(); }
 
 void CSoundRendererFilter::Flush() {
   queue_.Clear();
@@ -145,7 +138,7 @@ HResult CSoundRendererFilter::get_Balance(long* balance) const {
 
 void CSoundRendererFilter::PlayLoop() {
   StreamClock& clock = *Clock();
-  while (!stop_) {
+  while (!worker_.StopRequested()) {
     if (!running_) {
       clock.WaitUntil(INT64_MAX, kPoll);
       continue;
@@ -256,7 +249,7 @@ void CSoundRendererFilter::Write(AVFrame* frame) {
   }
   const auto* data = reinterpret_cast<const std::uint8_t*>(samples);
   std::size_t remaining = static_cast<std::size_t>(frame->nb_samples) * 2 * kOutputChannels;
-  while (remaining > 0 && !stop_) {
+  while (remaining > 0 && !worker_.StopRequested()) {
     const std::size_t taken = output_->Play(data, remaining);
     data += taken;
     remaining -= taken;

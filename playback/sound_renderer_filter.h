@@ -14,6 +14,7 @@
 #include "playback/sample_queue.h"
 #include "playback/sound_output.h"
 #include "playback/stream_roles.h"
+#include "playback/streaming_worker.h"
 
 namespace motrevix {
 
@@ -67,8 +68,7 @@ class CSoundRendererFilter : public CBaseFilter, public IPresentationSink, publi
   AudioTempo tempo_;
   std::int64_t tempoPts_ = 0;
   SampleQueue<MediaSample> queue_;
-  std::thread thread_;
-  std::atomic<bool> stop_{false};
+  StreamingWorker<SampleQueue<MediaSample>> worker_{queue_};
   std::atomic<bool> running_{false};
   std::atomic<bool> endOfStream_{false};
   std::atomic<bool> played_{false};

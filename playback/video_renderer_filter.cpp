@@ -27,20 +27,13 @@ bool CVideoRendererFilter::Receive(CPin& input, MediaSample&& sample) {
 }
 
 void CVideoRendererFilter::StartStreaming() {
-  if (thread_.joinable() || input_.ConnectedTo() == nullptr) return;
-  stop_ = false;
-  queue_.SetAborted(false);
-  thread_ = std::thread([this] { PresentLoop(); });
+  if (input_.ConnectedTo() == nullptr) return;
+  worker_.Start([this] { PresentLoop(); });
 }
 
-void CVideoRendererFilter::RequestStop() {
-  stop_ = true;
-  queue_.SetAborted(true);
-}
+void CVideoRendererFilter::RequestStop() { worker_.RequestStop(); }
 
-void CVideoRendererFilter::JoinStreaming() {
-  if (thread_.joinable()) thread_.join();
-}
+void CVideoRendererFilter::JoinStreaming() { worker_.Join(); }
 
 void CVideoRendererFilter::Flush() {
   queue_.Clear();
@@ -73,7 +66,7 @@ void CVideoRendererFilter::PresentNext() {
 
 void CVideoRendererFilter::PresentLoop() {
   StreamClock& clock = *Clock();
-  while (!stop_) {
+  while (!worker_.StopRequested()) {
     struct Head {
       bool none = true;
       bool end = false;

@@ -14,6 +14,7 @@
 #include "playback/media_sample.h"
 #include "playback/sample_queue.h"
 #include "playback/stream_roles.h"
+#include "playback/streaming_worker.h"
 
 namespace motrevix {
 
@@ -85,8 +86,7 @@ class CVideoRendererFilter : public CBaseFilter,
   CPin& input_;
   // Up to four pictures wait; the decoder refills from one in bursts.
   SampleQueue<MediaSample> queue_{4, 1};
-  std::thread thread_;
-  std::atomic<bool> stop_{false};
+  StreamingWorker<SampleQueue<MediaSample>> worker_{queue_};
   std::atomic<bool> cued_{false};
   std::atomic<bool> presentedSinceStart_{false};
   std::atomic<bool> endOfStream_{false};
