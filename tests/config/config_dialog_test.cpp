@@ -73,7 +73,8 @@ class ConfigurationDialog : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetConfigState();
-    card_ = motrevix::test::ScratchDir();
+    card_ = motrevix::test::ScratchDir() / "card";
+    fs::create_directory(card_);
   }
   void Open() {
     dialog_ = std::make_unique<CTabsetDlg>(card_, CardRootIdentity{}, prompt_, writer_, kOpenedAt);
@@ -323,7 +324,7 @@ TEST_F(ConfigurationDialog, ReadOnlyCardRootReportsTheFailureAndStaysOpen) {
 TEST_F(ConfigurationDialog, SaveRefusesAFolderThatIsNoLongerTheChosenCard) {
   WriteAll(card_ / "rdsetup.cfg", RecordBytes(CardRecord()));
   Open();
-  fs::rename(card_, card_.string() + ".pulled");
+  fs::rename(card_, card_.parent_path() / "pulled");
   fs::create_directory(card_);
   prompt_.messages.clear();
   Click("1");
