@@ -13,10 +13,11 @@
 namespace motrevix {
 namespace {
 
-VolumeOpenResult Refused(VolumeOpenStatus status, std::string reason) {
+VolumeOpenResult Refused(VolumeOpenStatus status, std::string reason, int error = 0) {
   VolumeOpenResult result;
   result.status = status;
   result.reason = std::move(reason);
+  result.error = error;
   return result;
 }
 
@@ -49,10 +50,9 @@ VolumeOpenResult OpenBlockDeviceForWriting(const std::string& devicePath) {
   if (!fd.IsOpen()) {
     const int error = errno;
     if (error == EBUSY)
-      return Refused(VolumeOpenStatus::Busy, devicePath +
-                                                 " is in use (mounted, or opened by another "
-                                                 "program)");
-    return Refused(VolumeOpenStatus::Failed, OpenFailureText(devicePath, error));
+      return Refused(VolumeOpenStatus::Busy,
+                     devicePath + " is in use (mounted, or opened by another program)", error);
+    return Refused(VolumeOpenStatus::Failed, OpenFailureText(devicePath, error), error);
   }
   struct stat info {};
   if (::fstat(fd.Get(), &info) != 0 || !S_ISBLK(info.st_mode))
@@ -66,7 +66,10 @@ VolumeOpenResult OpenBlockDeviceForWriting(const std::string& devicePath) {
 
 VolumeOpenResult OpenImageFileForWriting(const std::string& imagePath) {
   VolumeFd fd(::open(imagePath.c_str(), O_RDWR | O_CLOEXEC));
-  if (!fd.IsOpen()) return Refused(VolumeOpenStatus::Failed, OpenFailureText(imagePath, errno));
+  if (!fd.IsOpen()) {
+    const int error = errno;
+    return Refused(VolumeOpenStatus::Failed, OpenFailureText(imagePath, error), error);
+  }
   struct stat info {};
   if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode))
     return Refused(VolumeOpenStatus::Failed, imagePath + " is not a regular file");
