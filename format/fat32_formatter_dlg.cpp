@@ -131,7 +131,7 @@ bool CFAT32FormatterDlg::UnmountWithConsent(const VolumeCandidate& drive) {
   }
   const std::string question = drive.name + " is mounted on " + drive.mountPoints.front() +
                                ".\nUnmount it so that it can be formatted?";
-  if (!m_prompt.AskYesNo(question, kFormatDialogCaption)) {
+  if (!m_prompt.AskOkCancel(question, kFormatDialogCaption, MessageIcon::Question)) {
     RefuseSelection(false);
     return false;
   }
@@ -152,7 +152,7 @@ void CFAT32FormatterDlg::RefuseSelection(bool tellUser) {
 }
 
 void CFAT32FormatterDlg::OnFormat() {
-  if (!m_prompt.AskYesNo(kConfirm, kFormatDialogCaption)) return;
+  if (!m_prompt.AskOkCancel(kConfirm, kFormatDialogCaption, MessageIcon::Question)) return;
   for (QWidget* control :
        std::initializer_list<QWidget*>{m_pDrives, m_pRefresh, m_pFormat, m_pLabel, m_pClose})
     control->setEnabled(false);

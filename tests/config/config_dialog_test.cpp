@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -21,6 +20,7 @@
 #include "config/setup_dialog.h"
 #include "config/tabset_dlg.h"
 #include "tests/config/config_test_helpers.h"
+#include "tests/support/recording_prompt.h"
 #include "tests/support/test_support.h"
 #include "tests/support/unprivileged.h"
 
@@ -30,21 +30,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace motrevix::config::test;
 namespace off = setup_offset;
-
-class QtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "config_dialog_test";
-    static char* argv[] = {name, nullptr};
-    app_ = std::make_unique<QApplication>(argc, argv);
-  }
-  void TearDown() override { app_.reset(); }
-
- private:
-  std::unique_ptr<QApplication> app_;
-};
-const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 // 5 March 2011, 14:07:09: the moment the dialog is opened in these tests.
 const QDateTime kOpenedAt(QDate(2011, 3, 5), QTime(14, 7, 9));
@@ -248,6 +233,7 @@ TEST_F(ConfigurationDialog, EmptyCardOpensWithDefaultsAfterOneReport) {
   Open();
   ASSERT_EQ(prompt_.messages.size(), 1u);
   EXPECT_EQ(prompt_.messages[0].text, (card_ / "rdsetup.cfg").string() + " was not found.");
+  EXPECT_EQ(prompt_.messages[0].icon, MessageIcon::Exclamation);
   EXPECT_EQ(dialog_->SettingPage()->Fields(), DefaultSetupFields());
   EXPECT_EQ(Control<QLineEdit>("1096")->text(), "");
   Click("1");

@@ -1,27 +1,11 @@
 #include "tests/format/format_dialog_fixture.h"
 
-#include <QApplication>
 #include <sstream>
 
 #include "tests/support/test_support.h"
 
 namespace motrevix::test {
 namespace {
-
-class QtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "format_dialog_test";
-    static char* argv[] = {name, nullptr};
-    app_ = std::make_unique<QApplication>(argc, argv);
-  }
-  void TearDown() override { app_.reset(); }
-
- private:
-  std::unique_ptr<QApplication> app_;
-};
-const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 // Calls back once, at the first write.
 class WatchedVolume : public IRawVolume {
@@ -78,6 +62,12 @@ std::vector<std::string> FormatDialogTest::Messages() const {
   std::vector<std::string> texts;
   for (const auto& message : prompt_.messages) texts.push_back(message.text);
   return texts;
+}
+
+std::vector<MessageIcon> FormatDialogTest::Icons() const {
+  std::vector<MessageIcon> icons;
+  for (const auto& message : prompt_.messages) icons.push_back(message.icon);
+  return icons;
 }
 
 std::vector<std::string> FsckComplaints(const std::filesystem::path& image,

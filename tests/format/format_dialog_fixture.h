@@ -17,6 +17,7 @@
 #include "platform/user_prompt.h"
 #include "platform/volume_sources.h"
 #include "tests/format/format_test_helpers.h"
+#include "tests/support/recording_prompt.h"
 
 namespace motrevix::test {
 
@@ -59,6 +60,7 @@ class FormatDialogTest : public ::testing::Test {
   void Select(int index) { Drives()->setCurrentIndex(index); }
   void ClickFormat() { Control<QAbstractButton>("1217")->click(); }
   std::vector<std::string> Messages() const;
+  std::vector<MessageIcon> Icons() const;
 
   RecordingPrompt prompt_;
   std::unique_ptr<format::CFAT32FormatterDlg> dialog_;

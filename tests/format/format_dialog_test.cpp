@@ -85,6 +85,7 @@ TEST_F(FormatDialogTest, CancelAtTheQuestionWritesNothingAndKeepsTheCardReady) {
   ClickFormat();
   ASSERT_EQ(prompt_.questions.size(), 1u);
   EXPECT_EQ(prompt_.questions[0].text, kConfirm);
+  EXPECT_EQ(prompt_.questions[0].icon, MessageIcon::Question);
   EXPECT_EQ(ReadSectors(image, 0, 8), std::vector<std::uint8_t>(8 * 512, 0xAB));
   EXPECT_TRUE(Enabled("1217"));
   EXPECT_TRUE(dialog_->Formatter().IsVolumeOpen());
@@ -107,6 +108,7 @@ TEST_F(FormatDialogTest, FormatWritesAVolumeTheOraclesAccept) {
   ClickFormat();
   EXPECT_TRUE(enabledWhileWriting.empty()) << enabledWhileWriting.front();
   EXPECT_EQ(Messages(), std::vector<std::string>{"SD Card format completed"});
+  EXPECT_EQ(Icons(), std::vector<MessageIcon>{MessageIcon::Information});
   EXPECT_EQ(Progress(), 100);
   for (const char* id : {"1213", "1214", "1217", "1096"}) EXPECT_FALSE(Enabled(id)) << id;
   EXPECT_TRUE(Enabled("1"));
@@ -126,6 +128,7 @@ TEST_F(FormatDialogTest, AFailingVolumeLeavesTheBarAtFiftyWithTheFailureText) {
   Select(0);
   ClickFormat();
   EXPECT_EQ(Messages(), std::vector<std::string>{"SD Card format failed"});
+  EXPECT_EQ(Icons(), std::vector<MessageIcon>{MessageIcon::Error});
   EXPECT_EQ(Progress(), 50);
   EXPECT_EQ(log->writes.size(), 140u);
   EXPECT_EQ(log->unlocks, 1);
@@ -162,6 +165,7 @@ TEST_F(FormatDialogTest, RefusedOpenTellsTheUserAndKeepsFormatDisabled) {
   OpenOnImages({image}, behaviour);
   Select(0);
   EXPECT_EQ(Messages(), std::vector<std::string>{"SD card or use other applications."});
+  EXPECT_EQ(Icons(), std::vector<MessageIcon>{MessageIcon::Error});
   EXPECT_FALSE(Enabled("1217"));
   EXPECT_FALSE(dialog_->Formatter().IsVolumeOpen());
 }
