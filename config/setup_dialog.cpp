@@ -1,5 +1,6 @@
 #include "config/setup_dialog.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,10 +11,12 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimeEdit>
+#include <algorithm>
 #include <initializer_list>
 
 #include "config/setup_defaults.h"
 #include "config/time_zones.h"
+#include "platform/dialog_palette.h"
 #include "platform/dialog_units.h"
 
 namespace motrevix::config {
@@ -124,9 +127,11 @@ void CSetupDialog::BuildControls() {
       {"Camera Setting", DialogRect(329, 125, 270, 55)},
       {"Quality", DialogRect(329, 190, 270, 81)},
   };
+  QGroupBox* clockGroup = nullptr;
   for (const auto& group : groups) {
     auto* box = new QGroupBox(group.caption, this);
     box->setGeometry(group.rect);
+    if (QString(group.caption).startsWith("Date")) clockGroup = box;
   }
 
   Label(this, "Audio Recording", DialogRect(17, 22, 75, 12));
@@ -154,10 +159,17 @@ void CSetupDialog::BuildControls() {
   m_pTimeZone->setEditable(true);
   // Typed text selects a row only when it is a row's caption; it is never added.
   m_pTimeZone->setInsertPolicy(QComboBox::NoInsert);
+  UseDarkPopup(m_pTimeZone);
 
   m_pClockBox = new QCheckBox("  ", this);
   m_pClockBox->setObjectName("1203");
-  m_pClockBox->setGeometry(DialogRect(77, 230, 13, 11));
+  // On the group's frame just after its title; a title wider than the template's
+  // font made it pushes the box to the right rather than under it.
+  QRect clockBoxRect = DialogRect(77, 230, 13, 11);
+  const int titleEnd =
+      clockGroup->x() + 10 + clockGroup->fontMetrics().horizontalAdvance("Date & Time Setting");
+  clockBoxRect.moveLeft(std::max(clockBoxRect.x(), titleEnd));
+  m_pClockBox->setGeometry(clockBoxRect);
   m_pClockBox->setAutoFillBackground(true);  // hides the group frame behind it
   m_pDate = new QDateEdit(this);
   m_pDate->setObjectName("1204");

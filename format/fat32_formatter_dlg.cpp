@@ -1,5 +1,6 @@
 #include "format/fat32_formatter_dlg.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -65,6 +66,7 @@ void CFAT32FormatterDlg::BuildControls() {
   Place<QLabel>(this, "1211", DialogRect(15, 20, 60, 15))->setText("Select Drive :");
   Place<QLabel>(this, "1212", DialogRect(15, 44, 60, 15))->setText("Volume Label :");
   m_pDrives = Place<QComboBox>(this, "1213", DialogRect(91, 18, 140, 15));
+  UseDarkPopup(m_pDrives);
   m_pRefresh = Button(this, "1214", "Refresh", DialogRect(241, 17, 60, 15));
   m_pLabel = Place<QLineEdit>(this, "1096", DialogRect(91, 42, 140, 15));
   m_pLabel->setMaxLength(static_cast<int>(kMaxDialogLabelChars));
@@ -75,6 +77,7 @@ void CFAT32FormatterDlg::BuildControls() {
   m_pProgress = Place<QProgressBar>(this, "1216", DialogRect(17, 116, 282, 20));
   m_pProgress->setRange(0, 100);
   m_pProgress->setValue(0);
+  m_pProgress->setTextVisible(false);
   m_pFormat = Button(this, "1217", "Format", DialogRect(182, 161, 60, 14));
   m_pClose = Button(this, "1", "Close", DialogRect(249, 161, 50, 14));
   m_pClose->setDefault(true);

@@ -38,4 +38,11 @@ inline QPalette DarkDialogPalette() {
   return palette;
 }
 
+// A combo box's list is a window of its own and does not take its dialog's palette.
+template <typename ComboBox>
+void UseDarkPopup(ComboBox* combo) {
+  combo->view()->setPalette(DarkDialogPalette());
+  combo->view()->window()->setPalette(DarkDialogPalette());
+}
+
 }  // namespace motrevix
