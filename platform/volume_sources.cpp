@@ -35,12 +35,25 @@ std::string OpenFailureText(const std::string& name, int error) {
   }
 }
 
-// Shared read access and a non-zero length: a reader without a card fails here.
-std::uint64_t ProbeBlockDeviceLength(const std::string& devicePath) {
-  VolumeFd probe(::open(devicePath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+struct LengthProbe {
   std::uint64_t bytes = 0;
-  if (!probe.IsOpen() || ::ioctl(probe.Get(), BLKGETSIZE64, &bytes) != 0) return 0;
-  return bytes;
+  bool permissionDenied = false;
+};
+
+// Shared read access and a non-zero length: a reader without a card fails here.
+LengthProbe ProbeBlockDevice(const std::string& devicePath) {
+  VolumeFd probe(::open(devicePath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  LengthProbe result;
+  if (!probe.IsOpen()) {
+    result.permissionDenied = errno == EACCES || errno == EPERM;
+    return result;
+  }
+  if (::ioctl(probe.Get(), BLKGETSIZE64, &result.bytes) != 0) result.bytes = 0;
+  return result;
+}
+
+std::uint64_t ProbeBlockDeviceLength(const std::string& devicePath) {
+  return ProbeBlockDevice(devicePath).bytes;
 }
 
 }  // namespace
@@ -82,7 +95,12 @@ VolumeOpenResult OpenImageFileForWriting(const std::string& imagePath) {
 std::vector<VolumeCandidate> RemovableDriveSource::FindCandidates() {
   std::vector<VolumeCandidate> candidates;
   for (const auto& volume : FindRemovableVolumes(m_paths)) {
-    const std::uint64_t bytes = ProbeBlockDeviceLength(volume.devicePath);
+    const LengthProbe probe = ProbeBlockDevice(volume.devicePath);
+    std::uint64_t bytes = probe.bytes;
+    // Desktops let users open card devices only through their disk service; a
+    // device this user may not read is listed with the size sysfs gives (non-zero:
+    // it has a medium), and opened through the service when it is chosen.
+    if (probe.permissionDenied) bytes = volume.sizeSectors * kVolumeSectorBytes;
     if (bytes > 0) candidates.push_back({volume.devicePath, bytes, volume.mountPoints});
   }
   return candidates;
