@@ -44,7 +44,8 @@ HResult CPlaybackGraph::Build(const std::string& path) {
   if (path.empty()) return kFalse;
   m_strPath = path;
   if (!ComponentAvailable(clsid::kFilterGraph, m_options)) return kClassNotRegistered;
-  m_pGraph = std::make_unique<CFilterGraph>();
+  m_pGraph = std::make_unique<CFilterGraph>(
+      m_options.timeSource != nullptr ? *m_options.timeSource : MonotonicTimeSource());
 
   std::shared_ptr<CBaseFilter> source;
   if (const HResult hr = Create(clsid::kStreamParser, "QVStreamParseFilter", &source); hr < 0)
