@@ -83,6 +83,25 @@ class ConfigurationDialog : public ::testing::Test {
   std::unique_ptr<CTabsetDlg> dialog_;
 };
 
+// Template 347 in pixels: dialog units of an 8-point font (x 1.5, y 1.625).
+TEST_F(ConfigurationDialog, HostControlsSitWhereTheTemplatePutsThem) {
+  Open();
+  EXPECT_EQ(dialog_->size(), QSize(959, 554));
+  const struct {
+    const char* id;
+    QRect rect;
+  } controls[] = {{"1", {105, 520, 75, 23}},
+                  {"2", {243, 520, 75, 23}},
+                  {"1193", {374, 518, 81, 24}},
+                  {"1194", {11, 11, 941, 486}}};
+  for (const auto& c : controls) EXPECT_EQ(Control<QWidget>(c.id)->geometry(), c.rect) << c.id;
+  auto* tabs = Control<QTabWidget>("1194");
+  EXPECT_EQ(tabs->tabText(0), "SETTING");
+  EXPECT_EQ(tabs->tabText(1), "INFO");
+  EXPECT_TRUE(dialog_->SettingPage()->isVisible());
+  EXPECT_FALSE(dialog_->InfoPage()->isVisible());
+}
+
 TEST_F(ConfigurationDialog, ShowsTheCardRecordAndOwner) {
   WriteAll(card_ / "rdsetup.cfg", RecordBytes(CardRecord()));
   WriteAll(card_ / "user.inf",

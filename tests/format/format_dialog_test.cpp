@@ -30,6 +30,22 @@ TEST_F(FormatDialogTest, StartsWithUnselectedDriveEntriesAndFormatDisabled) {
   EXPECT_FALSE(Enabled("1217"));
 }
 
+// Template 398 in pixels: dialog units of an 8-point font (x 1.5, y 1.625).
+TEST_F(FormatDialogTest, ControlsSitWhereTheTemplatePutsThem) {
+  OpenOnImages({});
+  EXPECT_EQ(dialog_->size(), QSize(474, 296));
+  const struct {
+    const char* id;
+    QRect rect;
+  } controls[] = {
+      {"1211", {23, 33, 90, 24}},   {"1213", {137, 29, 210, 24}}, {"1214", {362, 28, 90, 24}},
+      {"1212", {23, 72, 90, 24}},   {"1096", {137, 68, 210, 24}}, {"1218", {11, 127, 453, 114}},
+      {"1215", {30, 153, 413, 24}}, {"1216", {26, 189, 423, 33}}, {"1217", {273, 262, 90, 23}},
+      {"1", {374, 262, 75, 23}},
+  };
+  for (const auto& c : controls) EXPECT_EQ(Control<QWidget>(c.id)->geometry(), c.rect) << c.id;
+}
+
 TEST_F(FormatDialogTest, WithoutACardListsNoSdCard) {
   OpenOnImages({ScratchDir() / "missing.img"});
   ASSERT_EQ(Drives()->count(), 1);
