@@ -49,8 +49,8 @@ std::optional<QString> UDisks2Client::BlockObject(const std::string& devicePath,
                                                   std::string& reason) {
   QDBusMessage call =
       QDBusMessage::createMethodCall(kService, kManagerPath, kManagerInterface, "ResolveDevice");
-  const QVariantMap spec{{"path", QString::fromStdString(devicePath)}};
-  call << spec << QVariantMap{};
+  const QVariantMap byPath{{"path", QString::fromStdString(devicePath)}};
+  call << byPath << QVariantMap{};
   const QDBusMessage reply = m_bus.call(call, QDBus::Block, kCallTimeoutMs);
   if (reply.type() != QDBusMessage::ReplyMessage) {
     reason = "udisks2 does not know " + devicePath + " (" + ErrorText(reply) + ")";

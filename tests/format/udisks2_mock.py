@@ -52,8 +52,8 @@ def load(mock, parameters):
                        [('OpenDevice', 'sa{sv}', 'h', open_device)])
         get_object(object_path).AddMethods(FILESYSTEM_IFACE, [('Unmount', 'a{sv}', '', unmount)])
 
-    def resolve(self, spec, options):
-        path = str(spec.get('path', ''))
+    def resolve(self, wanted, options):
+        path = str(wanted.get('path', ''))
         return dbus.Array([dbus.ObjectPath(objects[path])] if path in objects else [],
                           signature='o')
 
