@@ -1,6 +1,7 @@
 // The one place where the main window installs its features: each registers its
 // commands with the command router and adds its read-outs. A new feature adds
 // its line here.
+#include "app/camera_dialogs.h"
 #include "app/sample_player_dlg.h"
 #include "telemetry/gsensor_marker_readout.h"
 
@@ -10,6 +11,7 @@ void CSamplePlayerDlg::InstallFeatures() {
   InstallTransportCommands();
   InstallSliderHandlers();
   InstallWindowCommands();
+  InstallCameraDialogs(*this);
   AddReadout(std::make_unique<GSensorMarkerReadout>(m_pGSensorWnd));
 }
 
