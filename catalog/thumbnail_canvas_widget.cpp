@@ -7,7 +7,10 @@
 
 namespace motrevix::catalog {
 
-QRect CThumbnailCanvas::Area() { return kThumbArea.united(kPreviewTarget); }
+QRect CThumbnailCanvas::Area() {
+  // The last column of cells reaches two pixels past the backdrop.
+  return kThumbArea.united(kPreviewTarget).united(PageCellRect(kPageCells - 1));
+}
 
 CThumbnailCanvas::CThumbnailCanvas(QWidget* mainWindow)
     : QWidget(mainWindow), m_buffer(Area().size(), QImage::Format_RGB32) {

@@ -14,7 +14,7 @@ class CThumbnailCanvas : public QWidget {
   Q_OBJECT
 
  public:
-  // The part of the main window it covers: the page area and the preview's target.
+  // The part of the main window it covers: the page area, its cells and the preview.
   static QRect Area();
 
   explicit CThumbnailCanvas(QWidget* mainWindow);
