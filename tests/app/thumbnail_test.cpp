@@ -223,7 +223,6 @@ TEST_F(Thumbnails, StripOfTheClickedRowAndItsPick) {
   EXPECT_EQ(window.FileList()->PlayingRow(), 1);
   EXPECT_GE(window.Player().GetPositionMs(), 4000);
   EXPECT_LT(window.Player().GetPositionMs(), 6000);
-  EXPECT_EQ(window.Slider(kIdProgress)->value(), 4000);
 
   // The strip used up the click.
   window.OnStop();
