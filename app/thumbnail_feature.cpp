@@ -70,6 +70,9 @@ CThumbnailFeature::CThumbnailFeature(CSamplePlayerDlg& window, Sources sources)
 }
 
 bool CThumbnailFeature::eventFilter(QObject* watched, QEvent* event) {
+  // Full screen has a plain black background: nothing drawn on the windowed one stays.
+  if (watched == &m_window && event->type() == QEvent::Resize && m_window.m_nScreenMode != 1)
+    HideCanvas();
   if (event->type() != QEvent::MouseButtonDblClick && event->type() != QEvent::MouseButtonPress)
     return false;
   const auto* mouse = static_cast<QMouseEvent*>(event);

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QTest>
+#include <QToolTip>
 #include <fstream>
 
 #include "app/control_ids.h"
@@ -138,8 +139,14 @@ TEST_F(Thumbnails, DoubleClickOnACellOpensARecording) {
   ListFiles(files_, QString::fromStdString(folder.string()));
   CSamplePlayerDlg& window = ShownWindow();
 
-  // A shown page: the cell's own recording, and its row becomes the played one.
+  // A right-click tells a cell's recording once a page was drawn.
+  QTest::mousePress(&window, Qt::RightButton, {}, PageCellRect(3).center());
+  EXPECT_TRUE(QToolTip::text().isEmpty());
   window.OnCommand(kIdThumbnailPage);
+  QTest::mousePress(Canvas(), Qt::RightButton, {}, PageCellRect(3).center() - Canvas()->pos());
+  EXPECT_EQ(QToolTip::text(), g_astrThumbPath[3]);
+
+  // A shown page: the cell's own recording, and its row becomes the played one.
   window.OnCommand(kIdPageNext);
   const QString second = g_astrThumbPath[1];
   ASSERT_FALSE(second.isEmpty());
