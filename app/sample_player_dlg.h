@@ -27,6 +27,7 @@
 #include "catalog/recording_entry.h"
 #include "platform/network_state.h"
 #include "platform/user_prompt.h"
+#include "platform/volume_types.h"
 #include "playback/component_factory.h"
 #include "playback/playback_controller.h"
 #include "telemetry/telemetry_data.h"
@@ -62,6 +63,10 @@ struct MainWindowOptions {
   std::optional<bool> forceOnline;
   // The mounts file the card-removal watcher reads.
   std::string mountsFile = "/proc/self/mounts";
+  // Runs a feature's modal dialog; unset: exec(). Tests answer the dialog here.
+  std::function<void(QDialog& dialog)> runModal;
+  // The volumes the format dialog offers; unset: the removable devices.
+  std::function<std::unique_ptr<IVolumeSource>()> formatVolumes;
 };
 
 class CSamplePlayerDlg : public QDialog {
@@ -129,6 +134,7 @@ class CSamplePlayerDlg : public QDialog {
   // controls, after the controller is closed).
   void AddFeature(std::shared_ptr<void> feature) { m_features.push_back(std::move(feature)); }
   IUserPrompt& Prompt() const { return m_prompt; }
+  const MainWindowOptions& Options() const { return m_options; }
 
   CPlaybackController& Player() { return m_Player; }
   const CTextData& TextData() const { return m_TextData; }
