@@ -163,6 +163,11 @@ class CSamplePlayerDlg : public QDialog {
   // The filtered listings' state (the current hour, the calendar's day).
   catalog::ListingState m_Listing;
 
+ signals:
+  // Play or Stop was issued, before it acts: views drawn over the video give way.
+  void PlayIssued();
+  void StopIssued();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
