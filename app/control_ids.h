@@ -69,14 +69,12 @@ enum ControlId : int {
   kIdCategoryManual = 1153,
   kIdCategoryAll = 1159,
   kIdCategoryParking = 1160,
-  // Thumbnails.
-  kIdStripPrevious = 1155,
-  kIdStripNext = 1156,
+  // Thumbnails: show the page of the last listed folder, show the frame strip of
+  // the clicked row, and page through.
+  kIdThumbnailPage = 1155,
+  kIdFrameStrip = 1156,
   kIdPageNext = 1157,
   kIdPagePrevious = 1158,
-  // What 1155 and 1156 do: show the thumbnail page, show the frame strip.
-  kIdThumbnailPage = kIdStripPrevious,
-  kIdFrameStrip = kIdStripNext,
   // Speed read-out: hundreds, tens, ones, and the unit.
   kIdSpeedHundreds = 1164,
   kIdSpeedTens = 1165,
