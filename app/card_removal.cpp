@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QSlider>
 
+#include "app/control_ids.h"
 #include "app/sample_player_dlg.h"
 #include "catalog/file_list_widget.h"
 #include "playback/sound_volume.h"
@@ -20,14 +21,15 @@ void CSamplePlayerDlg::OnDriveRemoved(const QString& rootPath) {
   m_pVideoView1->hide();
   m_pVideoView2->hide();
 
-  Label(1014)->setText("00:00:00");
-  Label(1015)->setText("00:00:00");
+  Label(kIdPositionTime)->setText("00:00:00");
+  Label(kIdDurationTime)->setText("00:00:00");
 
-  for (int id : {1002, 1019, 1030, 1024}) SetSliderPosition(id, 0);
+  for (int id : {kIdProgress, kIdHourFilter, kIdMinuteFilter, kIdSecondProgress})
+    SetSliderPosition(id, 0);
 
-  Slider(1004)->setValue(50);
+  Slider(kIdVolume)->setValue(50);
   SetWaveOutVolume(0x7FFF7FFFu);
-  Slider(1003)->setValue(5);
+  Slider(kIdRate)->setValue(5);
   update();
 }
 

@@ -11,12 +11,14 @@
 #include <limits>
 
 #include "app/app_globals.h"
+#include "app/control_ids.h"
 #include "app/sample_player_dlg.h"
 #include "app/transport_rules.h"
 #include "catalog/file_list_widget.h"
 #include "playback/sound_volume.h"
 #include "telemetry/gsensor_window.h"
 #include "telemetry/telemetry_reader.h"
+#include "view/pane_rects.h"
 
 namespace motrevix {
 namespace {
@@ -49,25 +51,24 @@ bool CSamplePlayerDlg::OpenRecording(const std::wstring& path) {
   const std::int64_t d = m_Player.GetDurationMs();
   g_llDurationMs = d;
   {
-    const QSignalBlocker progressBlock(Slider(1002));
-    Slider(1002)->setRange(0, ClampToInt(d));
-    Slider(1024)->setRange(1, ClampToInt(SecondProgressMaximum(d)));
+    const QSignalBlocker progressBlock(Slider(kIdProgress));
+    Slider(kIdProgress)->setRange(0, ClampToInt(d));
+    Slider(kIdSecondProgress)->setRange(1, ClampToInt(SecondProgressMaximum(d)));
   }
 
-  ApplyWaveOutVolume(Slider(1004)->value());
-  Slider(1003)->setValue(5);
-  ApplyBrightness(Slider(1112)->value());
+  ApplyWaveOutVolume(Slider(kIdVolume)->value());
+  Slider(kIdRate)->setValue(5);
+  ApplyBrightness(Slider(kIdBrightness)->value());
 
-  m_nFrontPane = 1;
-  m_nRearPane = (m_Player.GetChannelCount() > 1 && g_bRearHiddenByUser == 0) ? 2 : 0;
+  m_Panes = PanesAfterOpen(m_Panes, m_Player.GetChannelCount(), g_bRearHiddenByUser != 0);
 
-  m_nMapPane = 0;
-  Button(1100)->setChecked(false);
-  Button(1099)->setChecked(false);
+  Button(kIdRearCheck)->setChecked(false);
+  Button(kIdMapCheck)->setChecked(false);
 
   m_TextData.RemoveAll();
   if (CPlaybackGraph* graph = m_Player.Graph())
     ReadTelemetry(graph->GetTextTrackReader(), m_TextData);
+  for (auto& readout : m_readouts) readout->RecordingOpened(m_TextData);
 
   if (m_pGSensorWnd != nullptr && m_nScreenMode == 1) {
     m_pGSensorWnd->show();
@@ -75,11 +76,11 @@ bool CSamplePlayerDlg::OpenRecording(const std::wstring& path) {
   }
 
   if (m_TextData.m_aGPS.empty()) {
-    Control(1099)->setEnabled(false);
-    Control(1101)->setEnabled(false);
-    CollapseMapView(790, 380);
-    Control(1170)->hide();
-    if (m_hooks.blankSpeedDigits) m_hooks.blankSpeedDigits();
+    Control(kIdMapCheck)->setEnabled(false);
+    Control(kIdMapViewToggle)->setEnabled(false);
+    CollapseMapView(kCollapsedMapRectNoGps);
+    Control(kIdCameraMap)->hide();
+    for (auto& readout : m_readouts) readout->BlankSpeedDigits();
     m_nGpsState = 0;
   } else {
     m_nGpsState = 3;
@@ -90,14 +91,14 @@ bool CSamplePlayerDlg::OpenRecording(const std::wstring& path) {
       g_bMapOnline = 0;
     }
     if (m_nScreenMode == 1 && g_bMapOnline == 1) {
-      m_nMapPane = 2;
-      Control(1170)->show();
-      Control(1099)->setEnabled(true);
-      Button(1099)->setChecked(false);
-      Control(1101)->setEnabled(true);
+      m_Panes = PanesWithMapInset(m_Panes);
+      Control(kIdCameraMap)->show();
+      Control(kIdMapCheck)->setEnabled(true);
+      Button(kIdMapCheck)->setChecked(false);
+      Control(kIdMapViewToggle)->setEnabled(true);
     } else {
-      Control(1170)->hide();
-      for (int id : {1164, 1165, 1166}) Control(id)->hide();
+      Control(kIdCameraMap)->hide();
+      for (int id : {kIdSpeedHundreds, kIdSpeedTens, kIdSpeedOnes}) Control(id)->hide();
     }
   }
 
@@ -117,7 +118,7 @@ void CSamplePlayerDlg::ApplyWaveOutVolume(int position) {
   SetWaveOutVolume(WaveOutValueForSliderPosition(position));
 }
 
-void CSamplePlayerDlg::CollapseMapView(int x, int y) { m_pMapView->setGeometry(x, y, 0, 0); }
+void CSamplePlayerDlg::CollapseMapView(const QRect& rect) { m_pMapView->setGeometry(rect); }
 
 void CSamplePlayerDlg::LoadMapPage() {
   const QString page = QDir(QCoreApplication::applicationDirPath()).filePath("MapView.htm");

@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "app/app_globals.h"
+#include "app/control_ids.h"
 #include "app/sample_player_dlg.h"
 #include "app/transport_rules.h"
 #include "playback/sound_volume.h"
@@ -45,22 +46,21 @@ void CSamplePlayerDlg::SetSliderPosition(int id, std::int64_t position) {
 
 void CSamplePlayerDlg::PlaybackTick() {
   const int s = CurrentPlayState();
-  Control(1024)->update();
+  Control(kIdSecondProgress)->update();
   if (s == static_cast<int>(PlayState::Running)) {
     const std::int64_t p = m_Player.GetPositionMs();
     const std::int64_t d = m_Player.GetDurationMs();
     if (p >= d || p < 0) {
-      SetSliderPosition(1002, p);
-      SetSliderPosition(1024, p);
+      SetSliderPosition(kIdProgress, p);
+      SetSliderPosition(kIdSecondProgress, p);
       OnNext();
       return;
     }
-    SetSliderPosition(1002, p);
-    SetSliderPosition(1024, p);
+    SetSliderPosition(kIdProgress, p);
+    SetSliderPosition(kIdSecondProgress, p);
     UpdateTimeReadouts(p, d);
-    if (m_hooks.showSpeed) m_hooks.showSpeed(p);
-    if (m_hooks.lookupTelemetry) m_hooks.lookupTelemetry(p);
-    if (m_pGSensorWnd != nullptr) m_pGSensorWnd->SetMarkerMs(p);
+    for (auto& readout : m_readouts) readout->ShowSpeed(p);
+    for (auto& readout : m_readouts) readout->LookupTelemetry(p);
     return;
   }
   if (s == static_cast<int>(PlayState::Paused) || s == static_cast<int>(PlayState::Stopped)) {
@@ -68,31 +68,30 @@ void CSamplePlayerDlg::PlaybackTick() {
     graph->Pause();
     const std::int64_t p = m_Player.GetPositionMs();
     const std::int64_t d = m_Player.GetDurationMs();
-    SetSliderPosition(1002, p);
-    SetSliderPosition(1024, p);
+    SetSliderPosition(kIdProgress, p);
+    SetSliderPosition(kIdSecondProgress, p);
     UpdateTimeReadouts(p, d);
     if (p < d && p != 0) {
       // The hour and minute sliders keep the recording's start hour and minute:
       // a position in milliseconds would only pin them at their maximum.
       graph->UpdateVideoRects();
-      if (m_hooks.lookupTelemetry) m_hooks.lookupTelemetry(p);
-      if (m_pGSensorWnd != nullptr) m_pGSensorWnd->SetMarkerMs(p);
+      for (auto& readout : m_readouts) readout->LookupTelemetry(p);
     }
   }
 }
 
 void CSamplePlayerDlg::UpdateTimeReadouts(std::int64_t positionMs, std::int64_t durationMs) {
   const QString duration = QString::fromStdString(TimeText(durationMs));
-  if (Label(1015)->text() != duration) Label(1015)->setText(duration);
+  if (Label(kIdDurationTime)->text() != duration) Label(kIdDurationTime)->setText(duration);
   const QString position = QString::fromStdString(TimeText(positionMs));
-  if (Label(1014)->text() != position) {
-    Label(1014)->setText(position);
+  if (Label(kIdPositionTime)->text() != position) {
+    Label(kIdPositionTime)->setText(position);
     if (m_nScreenMode == 2) {
-      Control(1015)->update();
-      Control(1208)->update();
+      Control(kIdDurationTime)->update();
+      Control(kIdFullProgressBack)->update();
     }
   }
-  if (m_hooks.showSpeed) m_hooks.showSpeed(positionMs);
+  for (auto& readout : m_readouts) readout->ShowSpeed(positionMs);
 }
 
 void CSamplePlayerDlg::SeekToProgressX(int clientX) {
@@ -102,39 +101,48 @@ void CSamplePlayerDlg::SeekToProgressX(int clientX) {
   PlaybackTick();
 }
 
-void CSamplePlayerDlg::OnHScroll(int sliderId, int code) {
-  if (!ActsOn(code)) return;
-  QSlider* slider = Slider(sliderId);
-  switch (sliderId) {
-    case 1002:
-      SeekToProgressX(mapFromGlobal(QCursor::pos()).x());
-      break;
-    case 1024:
-      m_Player.SeekMs(ToSeekMs(slider->sliderPosition()));
-      PlaybackTick();
-      break;
-    case 1003:
-      if (CurrentPlayState() == static_cast<int>(PlayState::Running))
-        m_Player.SetRate(RateForSliderPosition(slider->sliderPosition()));
-      break;
-    case 1004: {
-      const int v = slider->sliderPosition();
-      Button(1023)->setChecked(v <= 0);
-      ApplyWaveOutVolume(v);
-      g_nRememberedVolume = v;
-      break;
-    }
-    case 1112:
-      ApplyBrightness(slider->sliderPosition());
-      break;
-    default:
-      break;
-  }
+void CSamplePlayerDlg::InstallSliderHandlers() {
+  // Each slider acts on the page, thumb-position and thumb-track codes only.
+  auto onActing = [this](int sliderId, void (CSamplePlayerDlg::*handler)(QSlider*)) {
+    m_commands.RegisterScroll(sliderId, [this, sliderId, handler](int code) {
+      if (ActsOn(code)) (this->*handler)(Slider(sliderId));
+    });
+  };
+  onActing(kIdProgress, &CSamplePlayerDlg::OnProgressScroll);
+  onActing(kIdSecondProgress, &CSamplePlayerDlg::OnSecondProgressScroll);
+  onActing(kIdRate, &CSamplePlayerDlg::OnRateScroll);
+  onActing(kIdVolume, &CSamplePlayerDlg::OnVolumeScroll);
+  onActing(kIdBrightness, &CSamplePlayerDlg::OnBrightnessScroll);
+}
+
+void CSamplePlayerDlg::OnProgressScroll(QSlider*) {
+  SeekToProgressX(mapFromGlobal(QCursor::pos()).x());
+}
+
+void CSamplePlayerDlg::OnSecondProgressScroll(QSlider* slider) {
+  m_Player.SeekMs(ToSeekMs(slider->sliderPosition()));
+  PlaybackTick();
+}
+
+void CSamplePlayerDlg::OnRateScroll(QSlider* slider) {
+  if (CurrentPlayState() == static_cast<int>(PlayState::Running))
+    m_Player.SetRate(RateForSliderPosition(slider->sliderPosition()));
+}
+
+void CSamplePlayerDlg::OnVolumeScroll(QSlider* slider) {
+  const int v = slider->sliderPosition();
+  Button(kIdMute)->setChecked(v <= 0);
+  ApplyWaveOutVolume(v);
+  g_nRememberedVolume = v;
+}
+
+void CSamplePlayerDlg::OnBrightnessScroll(QSlider* slider) {
+  ApplyBrightness(slider->sliderPosition());
 }
 
 void CSamplePlayerDlg::OnMuteToggle() {
-  QAbstractButton* mute = Button(1023);
-  QSlider* volume = Slider(1004);
+  QAbstractButton* mute = Button(kIdMute);
+  QSlider* volume = Slider(kIdVolume);
   if (mute->isChecked()) {
     SetWaveOutVolume(0);
     g_nRememberedVolume = volume->value();

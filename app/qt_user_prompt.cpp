@@ -1,7 +1,10 @@
 #include "app/qt_user_prompt.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QStringList>
 
 namespace motrevix {
 namespace {
@@ -43,6 +46,38 @@ std::string QtUserPrompt::ChooseOpenFile(const std::string& caption, const std::
 
 std::string QtUserPrompt::ChooseFolder(const std::string& caption) {
   return QFileDialog::getExistingDirectory(parent_, QString::fromStdString(caption)).toStdString();
+}
+
+bool QtUserPrompt::AskOkCancel(const std::string& text, const std::string& caption,
+                               MessageIcon icon) {
+  QMessageBox box(ToQt(icon), QString::fromStdString(caption), QString::fromStdString(text),
+                  QMessageBox::Ok | QMessageBox::Cancel, parent_);
+  box.setDefaultButton(QMessageBox::Cancel);
+  return box.exec() == QMessageBox::Ok;
+}
+
+std::optional<std::string> QtUserPrompt::ChooseDrive(const std::vector<std::string>& entries) {
+  QStringList items;
+  for (const std::string& entry : entries) items << QString::fromStdString(entry);
+  items.sort();
+  bool ok = false;
+  const QString chosen =
+      QInputDialog::getItem(parent_, "Select Drive", "Drive :", items, 0, true, &ok);
+  if (!ok) return std::nullopt;
+  return chosen.toStdString();
+}
+
+std::string QtUserPrompt::ChooseSaveFile(const std::string& caption, const std::string& initialName,
+                                         const std::string& filter) {
+  return QFileDialog::getSaveFileName(parent_, QString::fromStdString(caption),
+                                      QString::fromStdString(initialName),
+                                      QString::fromStdString(filter))
+      .toStdString();
+}
+
+bool QtUserPrompt::SetUpPrinter(QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent_);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace motrevix

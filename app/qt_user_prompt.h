@@ -17,6 +17,11 @@ class QtUserPrompt : public IUserPrompt {
   bool AskYesNo(const std::string& text, const std::string& caption) override;
   std::string ChooseOpenFile(const std::string& caption, const std::string& filter) override;
   std::string ChooseFolder(const std::string& caption) override;
+  bool AskOkCancel(const std::string& text, const std::string& caption, MessageIcon icon) override;
+  std::optional<std::string> ChooseDrive(const std::vector<std::string>& entries) override;
+  std::string ChooseSaveFile(const std::string& caption, const std::string& initialName,
+                             const std::string& filter) override;
+  bool SetUpPrinter(QPrinter& printer) override;
 
  private:
   QPointer<QWidget> parent_;

@@ -7,6 +7,7 @@
 #include <QSlider>
 #include <QWebEngineView>
 
+#include "app/control_ids.h"
 #include "app/info_dlg.h"
 #include "catalog/file_list_widget.h"
 #include "platform/mount_watcher.h"
@@ -14,6 +15,7 @@
 #include "repair/process_launcher.h"
 #include "repair/recovery_dialog.h"
 #include "telemetry/gsensor_window.h"
+#include "view/pane_rects.h"
 #include "view/video_hosts.h"
 
 namespace motrevix {
@@ -53,8 +55,9 @@ void CSamplePlayerDlg::InitDialog() {
     const QRect area = screen->availableGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));
   }
-  Slider(1003)->setValue(5);
+  Slider(kIdRate)->setValue(5);
   AddToolTips();
+  InstallFeatures();
   ConnectControls();
   update();
 }
@@ -85,29 +88,29 @@ void CSamplePlayerDlg::SetUpVideo() {
   m_pRearHost->hide();
   m_pRearHost->Surface()->show();
 
+  m_controls.insert(kIdFrontHost, m_pFrontHost);
+  m_controls.insert(kIdRearHost, m_pRearHost);
   m_Player.Attach(m_pFrontHost->Surface(), m_pRearHost->Surface());
 
   m_bRecordingLoaded = 0;
-  m_nFrontPane = 0;
-  m_nRearPane = 0;
-  m_nMapPane = 0;
+  m_Panes = PaneState{};
   m_nScreenMode = 1;
-  CollapseMapView(675, 60);
+  CollapseMapView(kCollapsedMapRect);
 }
 
 void CSamplePlayerDlg::InitSliders() {
-  Slider(1004)->setRange(0, 100);
-  Slider(1004)->setValue(50);
-  Slider(1019)->setRange(0, 24);
-  Slider(1019)->setValue(0);
-  Slider(1030)->setRange(0, 60);
-  Slider(1030)->setValue(0);
-  Slider(1003)->setRange(1, 9);
-  Slider(1003)->setValue(5);
-  Slider(1003)->hide();
-  Control(1029)->hide();
-  Slider(1112)->setRange(-150, 150);
-  Slider(1112)->setValue(0);
+  Slider(kIdVolume)->setRange(0, 100);
+  Slider(kIdVolume)->setValue(50);
+  Slider(kIdHourFilter)->setRange(0, 24);
+  Slider(kIdHourFilter)->setValue(0);
+  Slider(kIdMinuteFilter)->setRange(0, 60);
+  Slider(kIdMinuteFilter)->setValue(0);
+  Slider(kIdRate)->setRange(1, 9);
+  Slider(kIdRate)->setValue(5);
+  Slider(kIdRate)->hide();
+  Control(kIdRateIcon)->hide();
+  Slider(kIdBrightness)->setRange(-150, 150);
+  Slider(kIdBrightness)->setValue(0);
 }
 
 void CSamplePlayerDlg::CheckComponents() {
@@ -136,6 +139,8 @@ CSamplePlayerDlg::~CSamplePlayerDlg() {
   delete m_pRearHost;
   delete m_pInfoDlg;
   m_pMountWatcher.reset();
+  m_readouts.clear();
+  m_features.clear();
   m_TextData.RemoveAll();
 }
 

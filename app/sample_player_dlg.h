@@ -7,7 +7,8 @@
 // (main_controls.cpp), the open procedure (open_recording.cpp), the transport
 // commands (transport_commands.cpp), the tick and sliders (playback_tick.cpp),
 // the panes (pane_layout.cpp), card removal (card_removal.cpp) and the small
-// window behaviours (window_behaviour.cpp).
+// window behaviours (window_behaviour.cpp). Commands reach their handlers through
+// the command router; the features register them in features.cpp.
 
 #include <QDialog>
 #include <QHash>
@@ -18,13 +19,20 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
+#include "app/command_router.h"
+#include "app/scroll_codes.h"
+#include "catalog/listing_state.h"
 #include "catalog/recording_entry.h"
 #include "platform/network_state.h"
 #include "platform/user_prompt.h"
 #include "playback/component_factory.h"
 #include "playback/playback_controller.h"
 #include "telemetry/telemetry_data.h"
+#include "telemetry/telemetry_readout.h"
+#include "view/pane_state.h"
+#include "view/placement.h"
 
 class QAbstractButton;
 class QLabel;
@@ -46,27 +54,6 @@ class CZoomDlg;
 class CRearViewDlg;
 class CInfoDlg;
 class MountWatcher;
-
-// Slider notification codes the sliders act on; the others do nothing.
-enum ScrollCode : int {
-  kLineLeft = 0,
-  kLineRight = 1,
-  kPageLeft = 2,
-  kPageRight = 3,
-  kThumbPosition = 4,
-  kThumbTrack = 5,
-  kLeft = 6,
-  kRight = 7,
-  kEndScroll = 8,
-};
-
-// Calls out of the playback tick and the open procedure to the telemetry
-// read-outs; empty calls do nothing.
-struct TelemetryHooks {
-  std::function<void(std::int64_t positionMs)> showSpeed;
-  std::function<void(std::int64_t positionMs)> lookupTelemetry;
-  std::function<void()> blankSpeedDigits;
-};
 
 struct MainWindowOptions {
   // Components the pipelines are made of (tests make some unavailable).
@@ -96,18 +83,20 @@ class CSamplePlayerDlg : public QDialog {
   bool OpenRecording(const std::wstring& path);
 
   // Transport commands.
-  void OnPlayPause();    // 1006
-  void OnStop();         // 1007
-  void OnNext();         // 1008
-  void OnPrevious();     // 1005
-  void OnSecondBack();   // 1009
-  void OnSecondNext();   // 1010
-  void OnFrameStep();    // 1011
-  void OnMuteToggle();   // 1023
-  void OnExit();         // 1001
-  void OnMinimize();     // 1000
-  void OnInformation();  // 1161
-  void OnRepair();       // 1137
+  void OnPlayPause();
+  void OnStop();
+  void OnNext();
+  void OnPrevious();
+  void OnSecondBack();
+  void OnSecondNext();
+  void OnFrameStep();
+  void OnMuteToggle();
+  void OnExit();
+  void OnMinimize();
+  void OnInformation();
+  void OnRepair();
+  // A command of a control, as its click sends it; false when nothing handles it.
+  bool OnCommand(int id);
   // A slider notification with its code.
   void OnHScroll(int sliderId, int code);
   // Click-to-seek on the progress slider at a main-window x coordinate.
@@ -121,12 +110,25 @@ class CSamplePlayerDlg : public QDialog {
   void ApplyPaneLayout();
   // The control layout of the windowed screen mode.
   void ApplyLayout(int screenMode);
+  // Moves, shows and hides controls as placed, in order.
+  void ApplyPlacements(const Placements& placements);
 
-  // Controls by their identifiers.
-  QWidget* Control(int id) const { return m_controls.value(id); }
+  // Controls by their identifiers (app/control_ids.h). An identifier without a
+  // control, or of another kind, is a programming error and ends the program.
+  QWidget* Control(int id) const;
+  bool HasControl(int id) const;
   QAbstractButton* Button(int id) const;
   QSlider* Slider(int id) const;
   QLabel* Label(int id) const;
+
+  // Where features register their commands.
+  CommandRouter& Commands() { return m_commands; }
+  // Read-outs the open procedure and the tick call, in the order added.
+  void AddReadout(std::unique_ptr<ITelemetryReadout> readout);
+  // A feature object the window keeps for its whole life (destroyed before the
+  // controls, after the controller is closed).
+  void AddFeature(std::shared_ptr<void> feature) { m_features.push_back(std::move(feature)); }
+  IUserPrompt& Prompt() const { return m_prompt; }
 
   CPlaybackController& Player() { return m_Player; }
   const CTextData& TextData() const { return m_TextData; }
@@ -137,7 +139,6 @@ class CSamplePlayerDlg : public QDialog {
   CInfoDlg* InfoDlg() const { return m_pInfoDlg; }
   QWebEngineView* MapView() const { return m_pMapView; }
   bool PlaybackTimerActive() const { return m_playbackTimer.isActive(); }
-  TelemetryHooks& Hooks() { return m_hooks; }
   // The map page last loaded (empty when none was).
   const QString& LoadedMapPage() const { return m_strLoadedMapPage; }
   // Where the information window's link leads, and how it is opened.
@@ -145,15 +146,16 @@ class CSamplePlayerDlg : public QDialog {
 
   // Shared state.
   int m_nScreenMode = 1;
-  int m_nFrontPane = 0;
-  int m_nRearPane = 0;
-  int m_nMapPane = 0;
+  // Front, rear and map panes (m_nFrontPane, m_nRearPane, m_nMapPane) and the
+  // swap and full-screen flags.
+  PaneState m_Panes;
   int m_nGpsState = 0;
   int m_bRecordingLoaded = 0;
   int m_nCurrentItem = -1;
-  int m_nCurrentHour = 0;
   int m_nProgressOriginX = 0;
   QString m_strCurrentFolder;
+  // The filtered listings' state (the current hour, the calendar's day).
+  catalog::ListingState m_Listing;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -175,11 +177,20 @@ class CSamplePlayerDlg : public QDialog {
   void AddToolTips();
   void StartWatchingMounts();
 
-  void OnCommand(int id);
+  // Registers every feature's commands and read-outs (features.cpp).
+  void InstallFeatures();
+  void InstallTransportCommands();
+  void InstallSliderHandlers();
+  void InstallWindowCommands();
+  void OnProgressScroll(QSlider* slider);
+  void OnSecondProgressScroll(QSlider* slider);
+  void OnRateScroll(QSlider* slider);
+  void OnVolumeScroll(QSlider* slider);
+  void OnBrightnessScroll(QSlider* slider);
   void ApplyWaveOutVolume(int position);
   void UpdateTimeReadouts(std::int64_t positionMs, std::int64_t durationMs);
   void SetPlayButton(bool showsPause);
-  void CollapseMapView(int x, int y);
+  void CollapseMapView(const QRect& rect);
   void LoadMapPage();
   // Brightness b on each video channel that has a decoder.
   void ApplyBrightness(int b);
@@ -196,7 +207,9 @@ class CSamplePlayerDlg : public QDialog {
   // Destroyed after the members declared below it.
   CPlaybackController m_Player;
   CTextData m_TextData;
-  TelemetryHooks m_hooks;
+  std::vector<std::unique_ptr<ITelemetryReadout>> m_readouts;
+  CommandRouter m_commands;
+  std::vector<std::shared_ptr<void>> m_features;
 
   QHash<int, QWidget*> m_controls;
   catalog::CFileListWidget* m_pFileList = nullptr;

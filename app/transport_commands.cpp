@@ -8,14 +8,34 @@
 #include <QWebEngineView>
 
 #include "app/app_globals.h"
+#include "app/control_ids.h"
 #include "app/sample_player_dlg.h"
 #include "app/transport_rules.h"
 #include "catalog/file_list_widget.h"
 #include "catalog/name_field.h"
 #include "telemetry/gsensor_window.h"
+#include "view/pane_rects.h"
 #include "view/video_hosts.h"
 
 namespace motrevix {
+
+void CSamplePlayerDlg::InstallTransportCommands() {
+  const struct {
+    int id;
+    void (CSamplePlayerDlg::*handler)();
+  } commands[] = {
+      {kIdPlay, &CSamplePlayerDlg::OnPlayPause},
+      {kIdStop, &CSamplePlayerDlg::OnStop},
+      {kIdNext, &CSamplePlayerDlg::OnNext},
+      {kIdPrevious, &CSamplePlayerDlg::OnPrevious},
+      {kIdSecondBack, &CSamplePlayerDlg::OnSecondBack},
+      {kIdSecondNext, &CSamplePlayerDlg::OnSecondNext},
+      {kIdFrameStep, &CSamplePlayerDlg::OnFrameStep},
+      {kIdMute, &CSamplePlayerDlg::OnMuteToggle},
+  };
+  for (const auto& command : commands)
+    m_commands.Register(command.id, [this, handler = command.handler] { (this->*handler)(); });
+}
 
 int CSamplePlayerDlg::CurrentPlayState() const {
   return m_Player.HasPipeline() ? static_cast<int>(m_Player.GetState()) : -1;
@@ -25,8 +45,8 @@ QString CSamplePlayerDlg::RowPath(int row) const { return m_pFileList->ItemText(
 
 void CSamplePlayerDlg::SetPlayButton(bool showsPause) {
   const QString text = showsPause ? "Pause" : "Play";
-  Button(1006)->setText(text);
-  Button(1006)->setToolTip(text);
+  Button(kIdPlay)->setText(text);
+  Button(kIdPlay)->setToolTip(text);
 }
 
 void CSamplePlayerDlg::OnPlayPause() {
@@ -46,7 +66,7 @@ void CSamplePlayerDlg::OnPlayPause() {
   if (m_pFileList->RowCount() > 0) {
     if (!PlayFromStoppedState()) return;
   }
-  for (int id : {1014, 1015}) Control(id)->update();
+  for (int id : {kIdPositionTime, kIdDurationTime}) Control(id)->update();
   m_pMapView->update();
   m_pGSensorWnd->update();
 }
@@ -68,8 +88,8 @@ bool CSamplePlayerDlg::PlayFromStoppedState() {
 
   const std::int64_t d = m_Player.GetDurationMs();
   {
-    const QSignalBlocker block(Slider(1002));
-    Slider(1002)->setRange(0, static_cast<int>(std::min<std::int64_t>(d, INT32_MAX)));
+    const QSignalBlocker block(Slider(kIdProgress));
+    Slider(kIdProgress)->setRange(0, static_cast<int>(std::min<std::int64_t>(d, INT32_MAX)));
   }
 
   const QString name = QFileInfo(path).fileName();
@@ -78,18 +98,18 @@ bool CSamplePlayerDlg::PlayFromStoppedState() {
   const int day = catalog::NameField(name, catalog::kDayField);
   const int hour = catalog::NameField(name, catalog::kHourField);
   const int minute = catalog::NameField(name, catalog::kMinuteField);
-  m_nCurrentHour = hour;
+  m_Listing.m_nCurrentHour = hour;
   const QDate date(year, month, day);
   if (date.isValid()) m_pCalendar->setSelectedDate(date);
-  Slider(1019)->setRange(0, 24);
-  Slider(1019)->setValue(hour);
-  Slider(1030)->setRange(0, 60);
-  Slider(1030)->setValue(minute);
+  Slider(kIdHourFilter)->setRange(0, 24);
+  Slider(kIdHourFilter)->setValue(hour);
+  Slider(kIdMinuteFilter)->setRange(0, 60);
+  Slider(kIdMinuteFilter)->setValue(minute);
 
-  Slider(1024)->setRange(
-      1, static_cast<int>(std::min<std::int64_t>(SecondProgressMaximum(d), INT32_MAX)));
-  Slider(1024)->setTickInterval(static_cast<int>(SecondProgressTickFrequency(d)));
-  for (int id : {1019, 1030, 1024}) Control(id)->update();
+  Slider(kIdSecondProgress)
+      ->setRange(1, static_cast<int>(std::min<std::int64_t>(SecondProgressMaximum(d), INT32_MAX)));
+  Slider(kIdSecondProgress)->setTickInterval(static_cast<int>(SecondProgressTickFrequency(d)));
+  for (int id : {kIdHourFilter, kIdMinuteFilter, kIdSecondProgress}) Control(id)->update();
 
   if (m_TextData.m_aGSensor.empty()) m_pGSensorWnd->hide();
   ApplyPaneLayout();
@@ -108,12 +128,12 @@ void CSamplePlayerDlg::OnStop() {
   m_pVideoView1->hide();
   m_pVideoView2->hide();
 
-  for (int id : {1002, 1019, 1030, 1024}) {
+  for (int id : {kIdProgress, kIdHourFilter, kIdMinuteFilter, kIdSecondProgress}) {
     Slider(id)->setValue(0);
     Control(id)->update();
   }
-  Label(1014)->setText("00:00:00");
-  Label(1015)->setText("00:00:00");
+  Label(kIdPositionTime)->setText("00:00:00");
+  Label(kIdDurationTime)->setText("00:00:00");
 
   m_nCurrentItem = -1;
   m_pFileList->SetPlayingRow(-1);
@@ -122,12 +142,14 @@ void CSamplePlayerDlg::OnStop() {
   if (CPlaybackGraph* graph = m_Player.Graph()) graph->Stop();
   m_Player.Close();
 
-  Button(1100)->setChecked(false);
-  Button(1099)->setChecked(false);
-  for (int id : {1100, 1099, 1013, 1152, 1150, 1151, 1153, 1159}) Control(id)->update();
+  Button(kIdRearCheck)->setChecked(false);
+  Button(kIdMapCheck)->setChecked(false);
+  for (int id : {kIdRearCheck, kIdMapCheck, kIdFileList, kIdCategoryNormal, kIdCategoryEvent,
+                 kIdCategoryMotion, kIdCategoryManual, kIdCategoryAll})
+    Control(id)->update();
 
-  m_nMapPane = 0;
-  CollapseMapView(675, 60);
+  m_Panes = PanesAfterStop(m_Panes);
+  CollapseMapView(kCollapsedMapRect);
   m_bRecordingLoaded = 0;
   update();
 }

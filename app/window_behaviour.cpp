@@ -6,11 +6,19 @@
 #include <QPainter>
 #include <QWebEngineView>
 
+#include "app/control_ids.h"
 #include "app/info_dlg.h"
 #include "app/sample_player_dlg.h"
 #include "catalog/file_list_widget.h"
 
 namespace motrevix {
+
+void CSamplePlayerDlg::InstallWindowCommands() {
+  m_commands.Register(kIdExit, [this] { OnExit(); });
+  m_commands.Register(kIdMinimize, [this] { OnMinimize(); });
+  m_commands.Register(kIdInformation, [this] { OnInformation(); });
+  m_commands.Register(kIdRepair, [this] { OnRepair(); });
+}
 
 void CSamplePlayerDlg::OnExit() {
   OnStop();

@@ -1,10 +1,15 @@
 #pragma once
 // Every modal question the viewer puts to the user goes through this interface,
 // so that tests answer it without a person or a display. The viewer's
-// implementation shows Qt message boxes; tests use RecordingPrompt.
+// implementation shows Qt dialogs (app/qt_user_prompt.h); tests use
+// RecordingPrompt (tests/support/recording_prompt.h). The questions added for the
+// dialogs have answers for a prompt that cannot ask (a terminal): Cancel.
 
+#include <optional>
 #include <string>
 #include <vector>
+
+class QPrinter;
 
 namespace motrevix {
 
@@ -23,40 +28,30 @@ class IUserPrompt {
   virtual std::string ChooseOpenFile(const std::string& caption, const std::string& filter) = 0;
   // A folder chooser; empty when the user cancels.
   virtual std::string ChooseFolder(const std::string& caption) = 0;
-};
 
-// Records what was shown and answers questions from a script (Yes when empty).
-class RecordingPrompt : public IUserPrompt {
- public:
-  struct Shown {
-    std::string text;
-    std::string caption;
-  };
-
-  void ShowMessage(const std::string& text, const std::string& caption, MessageIcon) override {
-    messages.push_back({text, caption});
+  // An OK/Cancel question; true for OK.
+  virtual bool AskOkCancel(const std::string& text, const std::string& caption,
+                           MessageIcon icon = MessageIcon::Question) {
+    (void)text, (void)caption, (void)icon;
+    return false;
   }
-  bool AskYesNo(const std::string& text, const std::string& caption) override {
-    questions.push_back({text, caption});
-    if (answers.empty()) return true;
-    const bool answer = answers.front();
-    answers.erase(answers.begin());
-    return answer;
+  // The drive choice: one entry per card, the text the user picked or typed;
+  // unset when the user cancels.
+  virtual std::optional<std::string> ChooseDrive(const std::vector<std::string>& entries) {
+    (void)entries;
+    return std::nullopt;
   }
-  std::string ChooseOpenFile(const std::string& caption, const std::string&) override {
-    questions.push_back({"open file", caption});
-    return chosenFile;
+  // A file chooser for saving, starting at initialName; empty when the user cancels.
+  virtual std::string ChooseSaveFile(const std::string& caption, const std::string& initialName,
+                                     const std::string& filter) {
+    (void)caption, (void)initialName, (void)filter;
+    return {};
   }
-  std::string ChooseFolder(const std::string& caption) override {
-    questions.push_back({"choose folder", caption});
-    return chosenFolder;
+  // The print dialog: sets up printer for the user's choice; false when the user cancels.
+  virtual bool SetUpPrinter(QPrinter& printer) {
+    (void)printer;
+    return false;
   }
-
-  std::vector<Shown> messages;
-  std::vector<Shown> questions;
-  std::vector<bool> answers;
-  std::string chosenFile;
-  std::string chosenFolder;
 };
 
 }  // namespace motrevix

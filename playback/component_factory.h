@@ -11,6 +11,8 @@
 
 namespace motrevix {
 
+class TimeSource;
+
 class CBaseFilter;
 
 namespace clsid {
@@ -28,6 +30,9 @@ struct ComponentOptions {
   SoundOutputFactory soundOutput;
   // Class identifiers that cannot be created (a component missing from a system).
   std::set<std::string, std::less<>> unavailable;
+  // Where the graphs' clocks read the time (tests drive a manual source; it must
+  // outlive the graphs); null for the monotonic clock.
+  const TimeSource* timeSource = nullptr;
 };
 
 // kOk with the new component, or kClassNotRegistered.

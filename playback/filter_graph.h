@@ -15,7 +15,8 @@ namespace motrevix {
 
 class CFilterGraph {
  public:
-  CFilterGraph() = default;
+  explicit CFilterGraph(const TimeSource& timeSource = MonotonicTimeSource())
+      : clock_(timeSource) {}
   ~CFilterGraph();
   CFilterGraph(const CFilterGraph&) = delete;
   CFilterGraph& operator=(const CFilterGraph&) = delete;

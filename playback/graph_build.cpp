@@ -44,7 +44,8 @@ HResult CPlaybackGraph::Build(const std::string& path) {
   if (path.empty()) return kFalse;
   m_strPath = path;
   if (!ComponentAvailable(clsid::kFilterGraph, m_options)) return kClassNotRegistered;
-  m_pGraph = std::make_unique<CFilterGraph>();
+  m_pGraph = std::make_unique<CFilterGraph>(
+      m_options.timeSource != nullptr ? *m_options.timeSource : MonotonicTimeSource());
 
   std::shared_ptr<CBaseFilter> source;
   if (const HResult hr = Create(clsid::kStreamParser, "QVStreamParseFilter", &source); hr < 0)
@@ -81,15 +82,18 @@ HResult CPlaybackGraph::AddAudioChain(const char* decoderName) {
   return kOk;  // without a sound renderer the pictures play without sound
 }
 
-HResult CPlaybackGraph::SetUpRenderer(CVideoRendererFilter* renderer, IVideoSurface* window,
-                                      bool noBorder) {
+HResult CPlaybackGraph::SetUpRenderer(CVideoRendererFilter* renderer,
+                                      const std::shared_ptr<SurfaceSlot>& window, bool noBorder) {
   auto* config = dynamic_cast<IRendererConfig*>(renderer);
   if (config == nullptr) return kFalse;
   if (const HResult hr = config->SetRenderingMode(RenderingMode::Windowless); hr < 0) return hr;
   auto* control = dynamic_cast<IWindowlessControl*>(renderer);
   if (control == nullptr) return kFail;
-  control->SetVideoClippingWindow(window);
-  const QRect client = window ? QRect(QPoint(0, 0), window->ClientSize()) : QRect();
+  renderer->SetVideoClippingSlot(window);
+  QRect client;
+  if (window)
+    window->With(
+        [&](IVideoSurface& surface) { client = QRect(QPoint(0, 0), surface.ClientSize()); });
   control->SetVideoPosition(client);
   control->SetAspectRatioMode(AspectRatioMode::None);
   if (noBorder) config->SetRenderingPrefs(true);

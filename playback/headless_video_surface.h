@@ -10,6 +10,7 @@ namespace motrevix {
 class HeadlessVideoSurface : public IVideoSurface {
  public:
   explicit HeadlessVideoSurface(QSize clientSize = QSize(640, 360)) : clientSize_(clientSize) {}
+  ~HeadlessVideoSurface() override { DetachFromRenderers(); }
 
   void PresentPicture(std::shared_ptr<const QImage> picture, MediaTime time) override;
   QSize ClientSize() const override;

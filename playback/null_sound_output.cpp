@@ -10,11 +10,11 @@ bool NullSoundOutput::Init(int sampleRate, int channels) {
   sampleRate_ = sampleRate;
   channels_ = channels;
   bufferedFrames_ = 0;
-  last_ = std::chrono::steady_clock::now();
+  last_ = source_.Now();
   return true;
 }
 
-void NullSoundOutput::Drain(std::chrono::steady_clock::time_point now) const {
+void NullSoundOutput::Drain(TimeSource::Duration now) const {
   if (!paused_) {
     const double seconds = std::chrono::duration<double>(now - last_).count();
     bufferedFrames_ = std::max(0.0, bufferedFrames_ - seconds * sampleRate_);
@@ -27,7 +27,7 @@ std::size_t NullSoundOutput::Play(const std::uint8_t* data, std::size_t bytes) {
   {
     std::lock_guard lock(mutex_);
     if (sampleRate_ == 0) return 0;
-    Drain(std::chrono::steady_clock::now());
+    Drain(source_.Now());
     const double room = bufferSeconds_ * sampleRate_ - bufferedFrames_;
     const std::size_t frameBytes = static_cast<std::size_t>(channels_) * sizeof(std::int16_t);
     frames = std::min(bytes / frameBytes, static_cast<std::size_t>(std::max(0.0, room)));
@@ -41,26 +41,26 @@ std::size_t NullSoundOutput::Play(const std::uint8_t* data, std::size_t bytes) {
 double NullSoundOutput::Delay() const {
   std::lock_guard lock(mutex_);
   if (sampleRate_ == 0) return 0;
-  Drain(std::chrono::steady_clock::now());
+  Drain(source_.Now());
   return bufferedFrames_ / sampleRate_;
 }
 
 void NullSoundOutput::Pause() {
   std::lock_guard lock(mutex_);
-  Drain(std::chrono::steady_clock::now());
+  Drain(source_.Now());
   paused_ = true;
 }
 
 void NullSoundOutput::Resume() {
   std::lock_guard lock(mutex_);
-  Drain(std::chrono::steady_clock::now());
+  Drain(source_.Now());
   paused_ = false;
 }
 
 void NullSoundOutput::Reset() {
   std::lock_guard lock(mutex_);
   bufferedFrames_ = 0;
-  last_ = std::chrono::steady_clock::now();
+  last_ = source_.Now();
 }
 
 long long NullSoundOutput::FramesPlayed() const {

@@ -6,12 +6,16 @@
 #include <mutex>
 
 #include "playback/sound_output.h"
+#include "playback/time_source.h"
 
 namespace motrevix {
 
 class NullSoundOutput : public ISoundOutput {
  public:
-  explicit NullSoundOutput(double bufferSeconds = 0.2) : bufferSeconds_(bufferSeconds) {}
+  // Consumes at the pace of `source`, which must outlive the output.
+  explicit NullSoundOutput(double bufferSeconds = 0.2,
+                           const TimeSource& source = MonotonicTimeSource())
+      : source_(source), bufferSeconds_(bufferSeconds), last_(source.Now()) {}
 
   bool Init(int sampleRate, int channels) override;
   std::size_t Play(const std::uint8_t* data, std::size_t bytes) override;
@@ -29,14 +33,15 @@ class NullSoundOutput : public ISoundOutput {
   int Channels() const { return channels_; }
 
  private:
-  void Drain(std::chrono::steady_clock::time_point now) const;
+  void Drain(TimeSource::Duration now) const;
 
+  const TimeSource& source_;
   mutable std::mutex mutex_;
   double bufferSeconds_;
   int sampleRate_ = 0;
   int channels_ = 0;
   mutable double bufferedFrames_ = 0;
-  mutable std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
+  mutable TimeSource::Duration last_;
   bool paused_ = false;
   long long framesPlayed_ = 0;
 };

@@ -4,6 +4,7 @@
 #include "playback/playback_rules.h"
 #include "playback/video_decoder_filter.h"
 #include "playback/video_renderer_filter.h"
+#include "playback/video_surface.h"
 
 namespace motrevix {
 
@@ -25,8 +26,9 @@ std::unique_ptr<CPlaybackGraph> CPlaybackController::NewGraph() const {
 
 void CPlaybackController::Attach(IVideoSurface* frontWindow, IVideoSurface* rearWindow) {
   m_nRenderLayout = 2;
-  m_pFrontWindow = frontWindow;
-  m_pRearWindow = rearWindow;
+  m_pFrontWindow = SlotOf(frontWindow);
+  m_pRearWindow = SlotOf(rearWindow);
+  if (m_pGraph && m_pGraph->HasGraph()) m_pGraph->Reattach(frontWindow, rearWindow);
   if (!m_pGraph) {
     m_pGraph = NewGraph();
     m_pGraph->SetReadMode(1);
@@ -34,7 +36,7 @@ void CPlaybackController::Attach(IVideoSurface* frontWindow, IVideoSurface* rear
 }
 
 bool CPlaybackController::Open(const std::string& path) {
-  if (m_pFrontWindow == nullptr || path.empty()) return false;
+  if (m_pFrontWindow == nullptr || m_pFrontWindow->Empty() || path.empty()) return false;
   if (m_pGraph) {
     m_pGraph->Stop();
     SeekMs(0);

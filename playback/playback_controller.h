@@ -5,7 +5,9 @@
 // Every call comes from the UI thread and returns without waiting for the stream
 // (Open waits until the first picture is cued).
 //
-// The surfaces must outlive the open pipeline: call Close() before destroying them.
+// The pipeline holds the surfaces through their slots: a surface may be destroyed
+// while a recording plays (its channel then draws nowhere), and Attach re-points
+// the renderers of an open pipeline.
 
 #include <QImage>
 #include <cstdint>
@@ -18,6 +20,7 @@
 namespace motrevix {
 
 class IVideoSurface;
+class SurfaceSlot;
 
 class CPlaybackController {
  public:
@@ -61,8 +64,8 @@ class CPlaybackController {
 
   ComponentOptions m_options;
   int m_nRenderLayout = 0;
-  IVideoSurface* m_pFrontWindow = nullptr;
-  IVideoSurface* m_pRearWindow = nullptr;
+  std::shared_ptr<SurfaceSlot> m_pFrontWindow;
+  std::shared_ptr<SurfaceSlot> m_pRearWindow;
   std::unique_ptr<CPlaybackGraph> m_pGraph;
 };
 

@@ -19,10 +19,14 @@ constexpr HResult kRefused = -1;
 
 CPlaybackGraph::CPlaybackGraph(int renderLayout, IVideoSurface* frontWindow,
                                IVideoSurface* rearWindow, ComponentOptions options)
+    : CPlaybackGraph(renderLayout, SlotOf(frontWindow), SlotOf(rearWindow), std::move(options)) {}
+
+CPlaybackGraph::CPlaybackGraph(int renderLayout, std::shared_ptr<SurfaceSlot> frontWindow,
+                               std::shared_ptr<SurfaceSlot> rearWindow, ComponentOptions options)
     : m_options(std::move(options)),
       m_nRenderLayout(renderLayout),
-      m_pFrontWindow(frontWindow),
-      m_pRearWindow(rearWindow) {}
+      m_pFrontWindow(std::move(frontWindow)),
+      m_pRearWindow(std::move(rearWindow)) {}
 
 CPlaybackGraph::~CPlaybackGraph() { Teardown(); }
 
@@ -104,13 +108,28 @@ void CPlaybackGraph::Repaint() {
 }
 
 void CPlaybackGraph::UpdateVideoRects() {
-  auto update = [](CVideoRendererFilter* renderer, IVideoSurface* window) {
+  auto update = [](CVideoRendererFilter* renderer, const std::shared_ptr<SurfaceSlot>& window) {
     if (renderer == nullptr || window == nullptr) return;
-    renderer->SetVideoPosition(QRect(QPoint(0, 0), window->ClientSize()));
+    QSize client;
+    if (!window->With([&](IVideoSurface& surface) { client = surface.ClientSize(); })) return;
+    renderer->SetVideoPosition(QRect(QPoint(0, 0), client));
     renderer->RepaintVideo();
   };
   update(m_pRenderer1.get(), m_pFrontWindow);
   if (m_nRenderLayout == 2) update(m_pRenderer2.get(), m_pRearWindow);
+}
+
+void CPlaybackGraph::Reattach(IVideoSurface* frontWindow, IVideoSurface* rearWindow) {
+  auto repoint = [](CVideoRendererFilter* renderer, std::shared_ptr<SurfaceSlot>& held,
+                    IVideoSurface* surface) {
+    if (surface == nullptr) return;
+    held = surface->Slot();
+    if (renderer == nullptr) return;
+    renderer->SetVideoClippingSlot(held);
+    renderer->SetVideoPosition(QRect(QPoint(0, 0), surface->ClientSize()));
+  };
+  repoint(m_pRenderer1.get(), m_pFrontWindow, frontWindow);
+  repoint(m_pRenderer2.get(), m_pRearWindow, rearWindow);
 }
 
 HResult CPlaybackGraph::GetDuration(MediaTime* duration) {

@@ -21,6 +21,7 @@ class CColourConverterFilter;
 class CVideoRendererFilter;
 class CSoundRendererFilter;
 class IVideoSurface;
+class SurfaceSlot;
 class ITextTrackReader;
 class IDecoderParams;
 
@@ -35,6 +36,8 @@ class CPlaybackGraph {
  public:
   CPlaybackGraph(int renderLayout, IVideoSurface* frontWindow, IVideoSurface* rearWindow,
                  ComponentOptions options);
+  CPlaybackGraph(int renderLayout, std::shared_ptr<SurfaceSlot> frontWindow,
+                 std::shared_ptr<SurfaceSlot> rearWindow, ComponentOptions options);
   ~CPlaybackGraph();
   CPlaybackGraph(const CPlaybackGraph&) = delete;
   CPlaybackGraph& operator=(const CPlaybackGraph&) = delete;
@@ -51,6 +54,9 @@ class CPlaybackGraph {
   HResult StopWhenReady();
   bool FrameStep();
   void Repaint();
+  // Points the renderers of a built graph at other surfaces (a null one stays);
+  // each new surface is shown the picture shown now.
+  void Reattach(IVideoSurface* frontWindow, IVideoSurface* rearWindow);
   void UpdateVideoRects();
 
   PlayState GetState() const { return m_nState; }
@@ -102,7 +108,8 @@ class CPlaybackGraph {
   // Create, keeping the component as its own type (used only where the graph is built).
   template <typename T>
   HResult CreateAs(std::string_view id, const char* name, std::shared_ptr<T>* out);
-  HResult SetUpRenderer(CVideoRendererFilter* renderer, IVideoSurface* window, bool noBorder);
+  HResult SetUpRenderer(CVideoRendererFilter* renderer, const std::shared_ptr<SurfaceSlot>& window,
+                        bool noBorder);
   bool ConnectFilters(CBaseFilter* upstream, CBaseFilter* downstream);
   void ConnectAudioChain();
   HResult FinishBuild();
@@ -119,8 +126,8 @@ class CPlaybackGraph {
   std::shared_ptr<CVideoRendererFilter> m_pRenderer1;
   std::shared_ptr<CVideoRendererFilter> m_pRenderer2;
   int m_nRenderLayout;
-  IVideoSurface* m_pFrontWindow;
-  IVideoSurface* m_pRearWindow;
+  std::shared_ptr<SurfaceSlot> m_pFrontWindow;
+  std::shared_ptr<SurfaceSlot> m_pRearWindow;
   bool m_bEnabled = true;
   bool m_bReady = false;
   float m_fRate = 1.0f;

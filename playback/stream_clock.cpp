@@ -4,7 +4,14 @@
 
 namespace motrevix {
 
-MediaTime StreamClock::NowLocked(Steady::time_point wall) const {
+const TimeSource& MonotonicTimeSource() {
+  static const SteadyTimeSource source;
+  return source;
+}
+
+StreamClock::StreamClock(const TimeSource& source) : source_(source), baseWall_(source.Now()) {}
+
+MediaTime StreamClock::NowLocked(Wall wall) const {
   if (!running_) return base_;
   const auto elapsed = std::chrono::duration_cast<std::chrono::nanoseconds>(wall - baseWall_);
   return base_ + static_cast<MediaTime>(static_cast<double>(elapsed.count()) / 100.0 * rate_);
@@ -12,7 +19,7 @@ MediaTime StreamClock::NowLocked(Steady::time_point wall) const {
 
 MediaTime StreamClock::Now() const {
   std::lock_guard lock(mutex_);
-  return NowLocked(Steady::now());
+  return NowLocked(source_.Now());
 }
 
 bool StreamClock::IsRunning() const {
@@ -29,7 +36,7 @@ void StreamClock::SetTime(MediaTime time) {
   {
     std::lock_guard lock(mutex_);
     base_ = time;
-    baseWall_ = Steady::now();
+    baseWall_ = source_.Now();
     ++generation_;
   }
   changed_.notify_all();
@@ -39,7 +46,7 @@ void StreamClock::Start() {
   {
     std::lock_guard lock(mutex_);
     if (running_) return;
-    baseWall_ = Steady::now();
+    baseWall_ = source_.Now();
     running_ = true;
     ++generation_;
   }
@@ -49,7 +56,7 @@ void StreamClock::Start() {
 void StreamClock::Pause() {
   {
     std::lock_guard lock(mutex_);
-    const auto wall = Steady::now();
+    const auto wall = source_.Now();
     base_ = NowLocked(wall);
     baseWall_ = wall;
     running_ = false;
@@ -61,7 +68,7 @@ void StreamClock::Pause() {
 void StreamClock::SetRate(double rate) {
   {
     std::lock_guard lock(mutex_);
-    const auto wall = Steady::now();
+    const auto wall = source_.Now();
     base_ = NowLocked(wall);
     baseWall_ = wall;
     rate_ = rate;
@@ -80,7 +87,7 @@ void StreamClock::Wake() {
 
 void StreamClock::WaitUntil(MediaTime time, std::chrono::milliseconds maxWait) {
   std::unique_lock lock(mutex_);
-  const auto start = Steady::now();
+  const auto start = source_.Now();
   const auto deadline = start + maxWait;
   const unsigned long long generation = generation_;
   auto wall = start;
@@ -90,8 +97,8 @@ void StreamClock::WaitUntil(MediaTime time, std::chrono::milliseconds maxWait) {
       const double ns = static_cast<double>(time - NowLocked(wall)) * 100.0 / rate_;
       until = std::min(deadline, wall + std::chrono::nanoseconds(static_cast<long long>(ns)));
     }
-    changed_.wait_until(lock, until);
-    wall = Steady::now();
+    source_.WaitUntil(lock, changed_, until);
+    wall = source_.Now();
   }
 }
 

@@ -8,11 +8,15 @@
 #include <mutex>
 
 #include "playback/play_state.h"
+#include "playback/time_source.h"
 
 namespace motrevix {
 
 class StreamClock {
  public:
+  // Reads the time from `source`, which must outlive the clock.
+  explicit StreamClock(const TimeSource& source = MonotonicTimeSource());
+
   MediaTime Now() const;
   bool IsRunning() const;
   double Rate() const;
@@ -23,18 +27,19 @@ class StreamClock {
   void SetRate(double rate);
 
   // Waits until the clock reaches `time`, the clock changes, Wake() is called or
-  // `maxWait` passes, whichever comes first.
+  // `maxWait` of the source's time passes, whichever comes first.
   void WaitUntil(MediaTime time, std::chrono::milliseconds maxWait);
   void Wake();
 
  private:
-  using Steady = std::chrono::steady_clock;
-  MediaTime NowLocked(Steady::time_point wall) const;
+  using Wall = TimeSource::Duration;
+  MediaTime NowLocked(Wall wall) const;
 
+  const TimeSource& source_;
   mutable std::mutex mutex_;
   std::condition_variable changed_;
   MediaTime base_ = 0;
-  Steady::time_point baseWall_ = Steady::now();
+  Wall baseWall_;
   double rate_ = 1.0;
   bool running_ = false;
   unsigned long long generation_ = 0;

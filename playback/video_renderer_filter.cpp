@@ -61,7 +61,8 @@ void CVideoRendererFilter::PresentNext() {
   ++presented_;
   presentedSinceStart_ = true;
   cued_ = true;
-  if (surface_ != nullptr) surface_->PresentPicture(std::move(picture), start);
+  if (const auto slot = Surface())
+    slot->With([&](IVideoSurface& surface) { surface.PresentPicture(std::move(picture), start); });
 }
 
 void CVideoRendererFilter::PresentLoop() {
@@ -143,19 +144,46 @@ HResult CVideoRendererFilter::SetRenderingMode(RenderingMode mode) {
 
 HResult CVideoRendererFilter::SetRenderingPrefs(bool doNotRenderBorder) {
   doNotRenderBorder_ = doNotRenderBorder;
-  if (surface_ != nullptr) surface_->SetVideoPosition(destination_, !doNotRenderBorder_);
+  if (const auto slot = Surface())
+    slot->With([&](IVideoSurface& surface) {
+      surface.SetVideoPosition(destination_, !doNotRenderBorder_);
+    });
   return kOk;
 }
 
 HResult CVideoRendererFilter::SetVideoClippingWindow(IVideoSurface* surface) {
+  return SetVideoClippingSlot(SlotOf(surface));
+}
+
+HResult CVideoRendererFilter::SetVideoClippingSlot(std::shared_ptr<SurfaceSlot> slot) {
   if (mode_ != RenderingMode::Windowless) return kWrongState;
-  surface_ = surface;
+  {
+    std::lock_guard lock(surfaceMutex_);
+    surface_ = std::move(slot);
+  }
+  std::shared_ptr<const QImage> shown;
+  MediaTime start = 0;
+  {
+    std::lock_guard lock(shownMutex_);
+    shown = shown_;
+    start = shownStart_;
+  }
+  if (const auto current = Surface(); current && shown)
+    current->With([&](IVideoSurface& surface) { surface.PresentPicture(shown, start); });
   return kOk;
+}
+
+std::shared_ptr<SurfaceSlot> CVideoRendererFilter::Surface() const {
+  std::lock_guard lock(surfaceMutex_);
+  return surface_;
 }
 
 HResult CVideoRendererFilter::SetVideoPosition(const QRect& destination) {
   destination_ = destination;
-  if (surface_ != nullptr) surface_->SetVideoPosition(destination_, !doNotRenderBorder_);
+  if (const auto slot = Surface())
+    slot->With([&](IVideoSurface& surface) {
+      surface.SetVideoPosition(destination_, !doNotRenderBorder_);
+    });
   return kOk;
 }
 
@@ -165,8 +193,8 @@ HResult CVideoRendererFilter::SetAspectRatioMode(AspectRatioMode mode) {
 }
 
 HResult CVideoRendererFilter::RepaintVideo() {
-  if (surface_ == nullptr) return kFail;
-  surface_->RequestRepaint();
+  const auto slot = Surface();
+  if (!slot || !slot->With([](IVideoSurface& surface) { surface.RequestRepaint(); })) return kFail;
   return kOk;
 }
 

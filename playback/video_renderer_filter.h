@@ -19,6 +19,7 @@
 namespace motrevix {
 
 class IVideoSurface;
+class SurfaceSlot;
 
 enum class RenderingMode { Windowed, Windowless };
 enum class AspectRatioMode { None, LetterBox };
@@ -69,6 +70,9 @@ class CVideoRendererFilter : public CBaseFilter,
   HResult SetRenderingMode(RenderingMode mode) override;
   HResult SetRenderingPrefs(bool doNotRenderBorder) override;
   HResult SetVideoClippingWindow(IVideoSurface* surface) override;
+  // Draws into whatever surface the slot holds; a later call re-points a
+  // running renderer and shows it the picture shown now.
+  HResult SetVideoClippingSlot(std::shared_ptr<SurfaceSlot> slot);
   HResult SetVideoPosition(const QRect& destination) override;
   HResult SetAspectRatioMode(AspectRatioMode mode) override;
   HResult RepaintVideo() override;
@@ -98,7 +102,10 @@ class CVideoRendererFilter : public CBaseFilter,
   MediaTime shownStart_ = 0;
   MediaTime shownEnd_ = 0;
 
-  IVideoSurface* surface_ = nullptr;
+  // Read and replaced on the UI thread, read on the presenting thread.
+  mutable std::mutex surfaceMutex_;
+  std::shared_ptr<SurfaceSlot> surface_;
+  std::shared_ptr<SurfaceSlot> Surface() const;
   RenderingMode mode_ = RenderingMode::Windowed;
   AspectRatioMode aspectMode_ = AspectRatioMode::LetterBox;
   bool doNotRenderBorder_ = false;

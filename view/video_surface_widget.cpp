@@ -12,6 +12,8 @@ CVideoSurfaceWidget::CVideoSurfaceWidget(const QString& name, QWidget* parent) :
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+CVideoSurfaceWidget::~CVideoSurfaceWidget() { DetachFromRenderers(); }
+
 void CVideoSurfaceWidget::PresentPicture(std::shared_ptr<const QImage> picture, MediaTime) {
   {
     std::lock_guard lock(mutex_);

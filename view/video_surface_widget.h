@@ -16,6 +16,7 @@ class CVideoSurfaceWidget : public QWidget, public IVideoSurface {
  public:
   // name: the window text, "Video window1" or "Video window2".
   CVideoSurfaceWidget(const QString& name, QWidget* parent);
+  ~CVideoSurfaceWidget() override;
 
   void PresentPicture(std::shared_ptr<const QImage> picture, MediaTime time) override;
   QSize ClientSize() const override;

@@ -5,9 +5,11 @@
 #include <QWebEngineView>
 
 #include "app/app_globals.h"
+#include "app/control_ids.h"
 #include "catalog/file_list_widget.h"
 #include "playback/sound_volume.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/recording_prompt.h"
 
 namespace motrevix::test {
 namespace {
@@ -40,21 +42,22 @@ TEST_F(OpenRecordingTest, SetsPanesGpsStateAndMapButton) {
     MainWindowOptions options;
     options.forceOnline = c.online;
     CSamplePlayerDlg window(prompt, options);
-    int blanked = 0;
-    window.Hooks().blankSpeedDigits = [&] { ++blanked; };
+    ReadoutCalls calls;
+    window.AddReadout(std::make_unique<CallRecordingReadout>(calls));
     ASSERT_TRUE(window.OpenRecording(file.wstring()));
     EXPECT_EQ(window.m_bRecordingLoaded, 1);
-    EXPECT_EQ(window.m_nFrontPane, 1);
-    EXPECT_EQ(window.m_nRearPane, c.rearPane);
-    EXPECT_EQ(window.m_nMapPane, c.mapPane);
+    EXPECT_EQ(window.m_Panes.m_nFrontPane, 1);
+    EXPECT_EQ(window.m_Panes.m_nRearPane, c.rearPane);
+    EXPECT_EQ(window.m_Panes.m_nMapPane, c.mapPane);
     EXPECT_EQ(window.m_nGpsState, c.gpsState);
-    EXPECT_EQ(window.Control(1170)->isVisibleTo(&window), c.mapButton);
+    EXPECT_EQ(window.Control(kIdCameraMap)->isVisibleTo(&window), c.mapButton);
     EXPECT_EQ(!window.LoadedMapPage().isEmpty(), c.mapLoaded);
     EXPECT_EQ(g_bMapOnline, c.mapLoaded ? 1 : 0);
     EXPECT_EQ(window.TextData().m_aGPS.empty(), !c.kind.telemetry);
-    EXPECT_EQ(blanked, c.kind.telemetry ? 0 : 1);
+    EXPECT_EQ(calls.blanked, c.kind.telemetry ? 0 : 1);
+    EXPECT_EQ(calls.opened, 1);
     if (!c.kind.telemetry || c.mapLoaded) {
-      EXPECT_EQ(window.Control(1101)->isEnabled(), c.mapLoaded);
+      EXPECT_EQ(window.Control(kIdMapViewToggle)->isEnabled(), c.mapLoaded);
     }
     if (!c.kind.telemetry) {
       EXPECT_EQ(window.MapView()->geometry(), QRect(790, 380, 0, 0));
@@ -66,17 +69,17 @@ TEST_F(OpenRecordingTest, SetsPanesGpsStateAndMapButton) {
 TEST_F(OpenRecordingTest, SetsDurationSlidersVolumeAndRate) {
   const auto file = MakeRecording({2, true, 2}, "two.AVI");
   CSamplePlayerDlg& window = Window();
-  window.Slider(1004)->setValue(70);
-  window.Slider(1003)->setValue(2);
+  window.Slider(kIdVolume)->setValue(70);
+  window.Slider(kIdRate)->setValue(2);
   ASSERT_TRUE(window.OpenRecording(file.wstring()));
   const std::int64_t d = window.Player().GetDurationMs();
   EXPECT_GT(d, 1500);
   EXPECT_EQ(g_llDurationMs, d);
-  EXPECT_EQ(window.Slider(1002)->minimum(), 0);
-  EXPECT_EQ(window.Slider(1002)->maximum(), d);
-  EXPECT_EQ(window.Slider(1024)->minimum(), 1);
-  EXPECT_EQ(window.Slider(1024)->maximum(), d - d / 60);
-  EXPECT_EQ(window.Slider(1003)->value(), 5);
+  EXPECT_EQ(window.Slider(kIdProgress)->minimum(), 0);
+  EXPECT_EQ(window.Slider(kIdProgress)->maximum(), d);
+  EXPECT_EQ(window.Slider(kIdSecondProgress)->minimum(), 1);
+  EXPECT_EQ(window.Slider(kIdSecondProgress)->maximum(), d - d / 60);
+  EXPECT_EQ(window.Slider(kIdRate)->value(), 5);
   EXPECT_EQ(GetWaveOutVolume(), 45874u + 45874u * 65536u);
 }
 

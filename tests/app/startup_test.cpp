@@ -5,11 +5,13 @@
 #include <QWebEngineView>
 
 #include "app/app_globals.h"
+#include "app/control_ids.h"
 #include "catalog/file_list_widget.h"
 #include "platform/settings_store.h"
 #include "playback/sound_volume.h"
 #include "telemetry/gsensor_window.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/recording_prompt.h"
 #include "view/video_hosts.h"
 
 namespace motrevix::test {
@@ -50,7 +52,8 @@ TEST_F(StartUp, PlacesHostsSurfacesAndSideWindows) {
   EXPECT_EQ(window.MapView()->geometry(), QRect(675, 60, 0, 0));
   EXPECT_TRUE(window.Player().HasPipeline());
   EXPECT_EQ(window.m_nScreenMode, 1);
-  EXPECT_EQ(window.m_nFrontPane + window.m_nRearPane + window.m_nMapPane, 0);
+  EXPECT_EQ(window.m_Panes.m_nFrontPane + window.m_Panes.m_nRearPane + window.m_Panes.m_nMapPane,
+            0);
   EXPECT_EQ(window.m_bRecordingLoaded, 0);
   EXPECT_EQ(window.m_nCurrentItem, -1);
 }
@@ -64,16 +67,16 @@ TEST_F(StartUp, ControlsHaveTheirCaptionsPlacesAndTooltips) {
     bool visible;
     const char* tip;
   } cases[] = {
-      {1006, "PLAY", {299, 635, 45, 45}, true, "Play"},
-      {1005, "PRE", {229, 642, 32, 32}, true, "Previous File"},
-      {1008, "NEXT", {385, 642, 32, 32}, true, "Next file"},
-      {1007, "STOP", {320, 525, 40, 40}, false, "Stop"},
-      {1001, "Exit", {1041, 10, 19, 19}, true, "Close"},
-      {1000, "-", {1003, 10, 19, 19}, true, "Minimize"},
-      {1161, "information", {21, 692, 40, 16}, true, "Info"},
-      {1170, "map", {719, 642, 64, 34}, false, "MAP"},
-      {1210, "FAT32Format", {175, 692, 40, 16}, true, "SD Card Format"},
-      {1023, "Mute", {796, 636, 24, 20}, true, "Volume Control"},
+      {kIdPlay, "PLAY", {299, 635, 45, 45}, true, "Play"},
+      {kIdPrevious, "PRE", {229, 642, 32, 32}, true, "Previous File"},
+      {kIdNext, "NEXT", {385, 642, 32, 32}, true, "Next file"},
+      {kIdStop, "STOP", {320, 525, 40, 40}, false, "Stop"},
+      {kIdExit, "Exit", {1041, 10, 19, 19}, true, "Close"},
+      {kIdMinimize, "-", {kIdRate, 10, 19, 19}, true, "Minimize"},
+      {kIdInformation, "information", {21, 692, 40, 16}, true, "Info"},
+      {kIdCameraMap, "map", {719, 642, 64, 34}, false, "MAP"},
+      {kIdFormatCard, "FAT32Format", {175, 692, 40, 16}, true, "SD Card Format"},
+      {kIdMute, "Mute", {796, 636, 24, 20}, true, "Volume Control"},
   };
   for (const auto& c : cases) {
     QAbstractButton* button = window.Button(c.id);
@@ -83,11 +86,13 @@ TEST_F(StartUp, ControlsHaveTheirCaptionsPlacesAndTooltips) {
     EXPECT_EQ(button->isVisibleTo(&window), c.visible) << c.id;
     EXPECT_EQ(button->toolTip(), c.tip) << c.id;
   }
-  EXPECT_EQ(window.Control(1013)->geometry(), QRect(789, 75, 262, 297));
-  EXPECT_EQ(window.Control(1002)->geometry(), QRect(43, 486, 727, 17));
-  EXPECT_EQ(window.Label(1014)->text(), "00:00:00");
-  EXPECT_EQ(window.Label(1015)->text(), "00:00:00");
-  for (int id : {1002, 1003, 1004, 1019, 1024, 1030, 1112, 1106, 1125, 1099, 1100, 1110, 1111})
+  EXPECT_EQ(window.Control(kIdFileList)->geometry(), QRect(789, 75, 262, 297));
+  EXPECT_EQ(window.Control(kIdProgress)->geometry(), QRect(43, 486, 727, 17));
+  EXPECT_EQ(window.Label(kIdPositionTime)->text(), "00:00:00");
+  EXPECT_EQ(window.Label(kIdDurationTime)->text(), "00:00:00");
+  for (int id : {kIdProgress, kIdRate, kIdVolume, kIdHourFilter, kIdSecondProgress, kIdMinuteFilter,
+                 kIdBrightness, kIdMapView, kIdCalendar, kIdMapCheck, kIdRearCheck, kIdFlipVertical,
+                 kIdMirror})
     EXPECT_EQ(window.findChild<QWidget*>(QString::number(id)), window.Control(id)) << id;
 }
 
@@ -97,8 +102,9 @@ TEST_F(StartUp, SlidersStartWithTheirRangesAndPositions) {
     int id, minimum, maximum, value;
     bool visible;
   } cases[] = {
-      {1004, 0, 100, 50, true}, {1019, 0, 24, 0, false},    {1030, 0, 60, 0, false},
-      {1003, 1, 9, 5, true},    {1112, -150, 150, 0, true},
+      {kIdVolume, 0, 100, 50, true},       {kIdHourFilter, 0, 24, 0, false},
+      {kIdMinuteFilter, 0, 60, 0, false},  {kIdRate, 1, 9, 5, true},
+      {kIdBrightness, -150, 150, 0, true},
   };
   for (const auto& c : cases) {
     QSlider* slider = window.Slider(c.id);

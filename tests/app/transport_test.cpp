@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "app/app_globals.h"
+#include "app/control_ids.h"
 #include "app/transport_rules.h"
 #include "catalog/file_list_widget.h"
 #include "playback/sound_volume.h"
@@ -31,8 +32,8 @@ void ExpectState(CSamplePlayerDlg& window, const Expected& e, const char* situat
   EXPECT_EQ(window.Player().GetState(), e.state);
   EXPECT_EQ(window.PlaybackTimerActive(), e.timer);
   // The caption is the template's "PLAY" until a command changes it.
-  EXPECT_EQ(window.Button(1006)->text().toLower(), QString(e.button).toLower());
-  EXPECT_EQ(window.Button(1006)->toolTip(), e.button);
+  EXPECT_EQ(window.Button(kIdPlay)->text().toLower(), QString(e.button).toLower());
+  EXPECT_EQ(window.Button(kIdPlay)->toolTip(), e.button);
 }
 
 TEST_F(Transport, FollowsTheStateTable) {
@@ -52,19 +53,19 @@ TEST_F(Transport, FollowsTheStateTable) {
   EXPECT_EQ(window.FrontHost()->geometry(), QRect(31, 46, 750, 422));
   EXPECT_TRUE(window.RearHost()->isVisible());
 
-  EXPECT_EQ(window.m_nCurrentHour, 8);
-  EXPECT_EQ(window.Slider(1019)->value(), 8);
-  EXPECT_EQ(window.Slider(1030)->value(), 31);
+  EXPECT_EQ(window.m_Listing.m_nCurrentHour, 8);
+  EXPECT_EQ(window.Slider(kIdHourFilter)->value(), 8);
+  EXPECT_EQ(window.Slider(kIdMinuteFilter)->value(), 31);
 
   window.OnPlayPause();
   ExpectState(window, {1, PlayState::Paused, true, "Play"}, "after pause");
   // While paused the tick moves the progress sliders; the hour and minute
   // sliders keep the recording's start.
   window.OnSecondNext();
-  EXPECT_EQ(window.Slider(1002)->value(), window.Player().GetPositionMs());
-  EXPECT_GT(window.Slider(1002)->value(), 0);
-  EXPECT_EQ(window.Slider(1019)->value(), 8);
-  EXPECT_EQ(window.Slider(1030)->value(), 31);
+  EXPECT_EQ(window.Slider(kIdProgress)->value(), window.Player().GetPositionMs());
+  EXPECT_GT(window.Slider(kIdProgress)->value(), 0);
+  EXPECT_EQ(window.Slider(kIdHourFilter)->value(), 8);
+  EXPECT_EQ(window.Slider(kIdMinuteFilter)->value(), 31);
   window.OnPlayPause();
   ExpectState(window, {1, PlayState::Running, true, "Pause"}, "after play again");
   window.OnFrameStep();
@@ -74,9 +75,9 @@ TEST_F(Transport, FollowsTheStateTable) {
   ExpectState(window, {0, PlayState::Idle, false, "Play"}, "after stop");
   EXPECT_FALSE(window.Player().HasPipeline());
   EXPECT_EQ(window.m_nCurrentItem, -1);
-  EXPECT_EQ(window.Label(1014)->text(), "00:00:00");
-  EXPECT_EQ(window.Label(1015)->text(), "00:00:00");
-  EXPECT_EQ(window.Slider(1002)->value(), 0);
+  EXPECT_EQ(window.Label(kIdPositionTime)->text(), "00:00:00");
+  EXPECT_EQ(window.Label(kIdDurationTime)->text(), "00:00:00");
+  EXPECT_EQ(window.Slider(kIdProgress)->value(), 0);
   EXPECT_FALSE(window.FrontHost()->isVisibleTo(&window));
   EXPECT_FALSE(window.RearHost()->isVisible());
 }
@@ -102,12 +103,12 @@ TEST_F(Transport, EndOfTheLastRecordingWrapsToTheFirstRow) {
   ASSERT_EQ(window.m_nCurrentItem, 1);
   // Into the last second with the second progress slider.
   const std::int64_t d = window.Player().GetDurationMs();
-  window.Slider(1024)->setValue(static_cast<int>(d - 400));
-  window.OnHScroll(1024, kThumbTrack);
+  window.Slider(kIdSecondProgress)->setValue(static_cast<int>(d - 400));
+  window.OnHScroll(kIdSecondProgress, kThumbTrack);
   ASSERT_EQ(window.m_nCurrentItem, 1);
   // Playing on: the clock may have moved a little since the seek.
-  ASSERT_GE(window.Slider(1002)->value(), d - 400);
-  ASSERT_LT(window.Slider(1002)->value(), d);
+  ASSERT_GE(window.Slider(kIdProgress)->value(), d - 400);
+  ASSERT_LT(window.Slider(kIdProgress)->value(), d);
   // Within the last second: "-> SEC" seeks to the very end, and the tick it runs
   // finds the end and issues Next.
   window.OnSecondNext();
@@ -122,14 +123,15 @@ TEST_F(Transport, TheTimerFindsTheEndAndPlaysTheNextRow) {
   const auto second = MakeRecording({1, false}, "b.AVI");
   ListFiles({first, second});
   CSamplePlayerDlg& window = Window();
-  std::vector<std::int64_t> looked;
-  window.Hooks().lookupTelemetry = [&](std::int64_t p) { looked.push_back(p); };
+  ReadoutCalls calls;
+  window.AddReadout(std::make_unique<CallRecordingReadout>(calls));
+  const std::vector<std::int64_t>& looked = calls.lookups;
   window.OnPlayPause();
   QTRY_COMPARE_WITH_TIMEOUT(window.m_nCurrentItem, 1, 4000);
   EXPECT_EQ(window.Player().GetState(), PlayState::Running);
   ASSERT_FALSE(looked.empty());
   EXPECT_TRUE(std::is_sorted(looked.begin(), looked.end()));
-  EXPECT_EQ(window.Label(1015)->text(), "00:00:01");
+  EXPECT_EQ(window.Label(kIdDurationTime)->text(), "00:00:01");
   EXPECT_GT(window.GSensorWnd()->MarkerMs(), 0);
 }
 
@@ -168,13 +170,13 @@ TEST_F(Transport, SkipsAndClickToSeekStayWithinTheRecording) {
   EXPECT_EQ(window.Player().GetPositionMs(), 0);
   window.OnSecondNext();
   EXPECT_EQ(window.Player().GetPositionMs(), 1000);
-  EXPECT_EQ(window.Label(1014)->text(), "00:00:01");
-  EXPECT_EQ(window.Slider(1002)->value(), 1000);
+  EXPECT_EQ(window.Label(kIdPositionTime)->text(), "00:00:01");
+  EXPECT_EQ(window.Slider(kIdProgress)->value(), 1000);
   window.OnSecondNext();
   window.OnSecondNext();
   EXPECT_EQ(window.Player().GetPositionMs(), d);
 
-  const int sliderX = window.Control(1002)->x();
+  const int sliderX = window.Control(kIdProgress)->x();
   window.SeekToProgressX(sliderX + 6);
   EXPECT_EQ(window.Player().GetPositionMs(), 0);
   window.SeekToProgressX(sliderX + 721);
@@ -193,21 +195,21 @@ TEST_F(Transport, TheRateSliderActsOnlyWhileRunning) {
   CSamplePlayerDlg& window = Window();
   window.OnPlayPause();
   window.OnPlayPause();
-  window.Slider(1003)->setValue(3);
-  window.OnHScroll(1003, kThumbTrack);
+  window.Slider(kIdRate)->setValue(3);
+  window.OnHScroll(kIdRate, kThumbTrack);
   EXPECT_FLOAT_EQ(window.Player().Graph()->GetRate(), 1.0f);
   window.OnPlayPause();
-  window.OnHScroll(1003, kLineLeft);  // arrow keys do nothing
+  window.OnHScroll(kIdRate, kLineLeft);  // arrow keys do nothing
   EXPECT_FLOAT_EQ(window.Player().Graph()->GetRate(), 1.0f);
-  window.OnHScroll(1003, kThumbTrack);
+  window.OnHScroll(kIdRate, kThumbTrack);
   EXPECT_FLOAT_EQ(window.Player().Graph()->GetRate(), 0.6f);
   EXPECT_EQ(window.Player().GetState(), PlayState::Running);
 }
 
 TEST_F(Transport, VolumeAndMute) {
   CSamplePlayerDlg& window = Window();
-  QSlider* volume = window.Slider(1004);
-  QAbstractButton* mute = window.Button(1023);
+  QSlider* volume = window.Slider(kIdVolume);
+  QAbstractButton* mute = window.Button(kIdMute);
   const auto level = [](std::uint32_t l) { return l + l * 65536u; };
 
   // After start-up, mute and unmute come back to 50.
@@ -221,7 +223,7 @@ TEST_F(Transport, VolumeAndMute) {
   EXPECT_EQ(GetWaveOutVolume(), level(0x7FFF));
 
   volume->setValue(70);
-  window.OnHScroll(1004, kThumbTrack);
+  window.OnHScroll(kIdVolume, kThumbTrack);
   EXPECT_EQ(GetWaveOutVolume(), level(45874));
   EXPECT_EQ(g_nRememberedVolume, 70);
   mute->setChecked(true);
@@ -235,13 +237,13 @@ TEST_F(Transport, VolumeAndMute) {
   EXPECT_EQ(GetWaveOutVolume(), level(45874));
 
   volume->setValue(0);
-  window.OnHScroll(1004, kPageLeft);
+  window.OnHScroll(kIdVolume, kPageLeft);
   EXPECT_TRUE(mute->isChecked());
   EXPECT_EQ(GetWaveOutVolume(), 0u);
   volume->setValue(100);
-  window.OnHScroll(1004, kEndScroll);  // not one of the four codes
+  window.OnHScroll(kIdVolume, kEndScroll);  // not one of the four codes
   EXPECT_EQ(GetWaveOutVolume(), 0u);
-  window.OnHScroll(1004, kThumbPosition);
+  window.OnHScroll(kIdVolume, kThumbPosition);
   EXPECT_EQ(GetWaveOutVolume(), level(0xFFFF));
   EXPECT_FALSE(mute->isChecked());
 }
@@ -317,13 +319,13 @@ TEST_F(Transport, TheTickWaitsWhileTheLeftButtonIsHeld) {
     GTEST_SKIP() << "the platform does not report the held button";
   }
   window.OnTimer(CSamplePlayerDlg::IDT_PLAYBACK);
-  EXPECT_EQ(window.Slider(1002)->value(), 0);
+  EXPECT_EQ(window.Slider(kIdProgress)->value(), 0);
   QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(600, 20));
   window.OnTimer(CSamplePlayerDlg::IDT_PLAYBACK + 1);  // another timer
-  EXPECT_EQ(window.Slider(1002)->value(), 0);
+  EXPECT_EQ(window.Slider(kIdProgress)->value(), 0);
   window.OnTimer(CSamplePlayerDlg::IDT_PLAYBACK);
-  EXPECT_EQ(window.Slider(1002)->value(), 1000);
-  EXPECT_EQ(window.Label(1014)->text(), "00:00:01");
+  EXPECT_EQ(window.Slider(kIdProgress)->value(), 1000);
+  EXPECT_EQ(window.Label(kIdPositionTime)->text(), "00:00:01");
 }
 
 }  // namespace

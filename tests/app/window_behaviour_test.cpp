@@ -6,12 +6,14 @@
 #include <QTest>
 #include <fstream>
 
+#include "app/control_ids.h"
 #include "app/info_dlg.h"
 #include "app/transport_rules.h"
 #include "catalog/file_list_widget.h"
 #include "platform/mount_watcher.h"
 #include "playback/sound_volume.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/recording_prompt.h"
 #include "tests/support/test_support.h"
 
 namespace motrevix::test {
@@ -91,14 +93,14 @@ TEST_F(WindowBehaviour, RemovingTheListedCardEmptiesTheList) {
     catalog::RecordingRows rows(1);
     rows[0].m_strPath = QString::fromStdString(file.string());
     window.SetListedRows(rows, "/media/card/");
-    window.Slider(1004)->setValue(80);
-    window.OnHScroll(1004, kThumbTrack);
+    window.Slider(kIdVolume)->setValue(80);
+    window.OnHScroll(kIdVolume, kThumbTrack);
     window.OnPlayPause();
-    window.Slider(1003)->setValue(2);
+    window.Slider(kIdRate)->setValue(2);
     window.OnSecondNext();
-    ASSERT_EQ(window.Label(1014)->text(), "00:00:01");
+    ASSERT_EQ(window.Label(kIdPositionTime)->text(), "00:00:01");
     // Playing on: the skip lands one second past where the clock had got to.
-    const int progress = window.Slider(1002)->value();
+    const int progress = window.Slider(kIdProgress)->value();
     ASSERT_GE(progress, 1000);
 
     window.OnDriveRemoved(c.removed);
@@ -106,10 +108,10 @@ TEST_F(WindowBehaviour, RemovingTheListedCardEmptiesTheList) {
     EXPECT_EQ(window.m_strCurrentFolder.isEmpty(), c.resets);
     EXPECT_EQ(window.Player().HasPipeline(), !c.resets);
     EXPECT_EQ(window.PlaybackTimerActive(), !c.resets);
-    EXPECT_EQ(window.Label(1014)->text(), c.resets ? "00:00:00" : "00:00:01");
-    EXPECT_EQ(window.Slider(1002)->value(), c.resets ? 0 : progress);
-    EXPECT_EQ(window.Slider(1004)->value(), c.resets ? 50 : 80);
-    EXPECT_EQ(window.Slider(1003)->value(), c.resets ? 5 : 2);
+    EXPECT_EQ(window.Label(kIdPositionTime)->text(), c.resets ? "00:00:00" : "00:00:01");
+    EXPECT_EQ(window.Slider(kIdProgress)->value(), c.resets ? 0 : progress);
+    EXPECT_EQ(window.Slider(kIdVolume)->value(), c.resets ? 50 : 80);
+    EXPECT_EQ(window.Slider(kIdRate)->value(), c.resets ? 5 : 2);
     EXPECT_EQ(GetWaveOutVolume(), c.resets ? 0x7FFF7FFFu : WaveOutValueForSliderPosition(80));
   }
 }

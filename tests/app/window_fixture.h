@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -12,9 +13,30 @@
 
 #include "app/sample_player_dlg.h"
 #include "catalog/recording_entry.h"
-#include "platform/user_prompt.h"
+#include "telemetry/telemetry_readout.h"
+#include "tests/support/recording_prompt.h"
 
 namespace motrevix::test {
+
+// What a read-out of the main window was told, in order.
+struct ReadoutCalls {
+  int opened = 0;
+  std::vector<std::int64_t> speeds;
+  std::vector<std::int64_t> lookups;
+  int blanked = 0;
+};
+
+class CallRecordingReadout : public ITelemetryReadout {
+ public:
+  explicit CallRecordingReadout(ReadoutCalls& calls) : calls_(calls) {}
+  void RecordingOpened(const CTextData&) override { ++calls_.opened; }
+  void ShowSpeed(std::int64_t positionMs) override { calls_.speeds.push_back(positionMs); }
+  void LookupTelemetry(std::int64_t positionMs) override { calls_.lookups.push_back(positionMs); }
+  void BlankSpeedDigits() override { ++calls_.blanked; }
+
+ private:
+  ReadoutCalls& calls_;
+};
 
 struct RecordingKind {
   int channels = 2;

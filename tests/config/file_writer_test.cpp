@@ -16,6 +16,7 @@
 #include "tests/config/config_test_helpers.h"
 #include "tests/support/test_support.h"
 #include "tests/support/unprivileged.h"
+#include "tests/support/recording_prompt.h"
 
 namespace motrevix::config {
 namespace {

@@ -10,6 +10,7 @@
 #include "config/profile_text.h"
 #include "tests/config/config_test_helpers.h"
 #include "tests/support/test_support.h"
+#include "tests/support/recording_prompt.h"
 
 namespace motrevix::config {
 namespace {

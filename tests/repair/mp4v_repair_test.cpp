@@ -8,7 +8,7 @@
 #include <random>
 #include <sstream>
 
-#include "platform/user_prompt.h"
+#include "tests/support/recording_prompt.h"
 #include "tests/repair/repair_test_media.h"
 #include "tests/support/test_support.h"
 

@@ -11,7 +11,7 @@
 #include <fstream>
 #include <thread>
 
-#include "platform/user_prompt.h"
+#include "tests/support/recording_prompt.h"
 #include "repair/h264_repair.h"
 #include "repair/mp4v_repair.h"
 #include "tests/repair/repair_test_media.h"

@@ -1,4 +1,4 @@
-// The window tests need one QApplication for the whole program.
+// Widget tests need one QApplication for the whole program.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -1,0 +1,120 @@
+#include "app/control_table.h"
+
+#include "app/control_ids.h"
+
+namespace motrevix {
+namespace {
+
+const ControlEntry kControls[] = {
+    {kIdMinimize, StockPushButton, "-"},
+    {kIdExit, StockPushButton, "Exit"},
+    {kIdPrevious, StockPushButton, "PRE"},
+    {kIdPlay, StockPushButton, "PLAY"},
+    {kIdStop, StockPushButton, "STOP"},
+    {kIdNext, StockPushButton, "NEXT"},
+    {kIdSecondBack, StockPushButton, "<- SEC"},
+    {kIdSecondNext, StockPushButton, "-> SEC"},
+    {kIdFrameStep, StockPushButton, "FPS"},
+    {kIdSelectDrive, StockPushButton, "OPEN"},
+    {kIdConfiguration, StockPushButton, "Config"},
+    {kIdCapture, StockPushButton, "Capture"},
+    {kIdFullScreen, StockPushButton, "Full"},
+    {kIdOriginalScreen, StockPushButton, "Original"},
+    {kIdSwapPanes, StockPushButton, "Swap"},
+    {kIdGSensorWindow, StockPushButton, ""},
+    {kIdMapViewToggle, StockPushButton, "Map View"},
+    {kIdMagnifier, StockPushButton, "Zoom"},
+    {kIdListReview, StockPushButton, "List"},
+    {kIdRepair, StockPushButton, ""},
+    {kIdCategoryEvent, StockPushButton, "Event"},
+    {kIdCategoryMotion, StockPushButton, "Motion"},
+    {kIdCategoryNormal, StockPushButton, "Normal"},
+    {kIdCategoryManual, StockPushButton, "Manual"},
+    {kIdExtendedLayout, StockPushButton, ""},
+    {kIdStripPrevious, StockPushButton, "<"},
+    {kIdStripNext, StockPushButton, ">"},
+    {kIdPageNext, StockPushButton, ">"},
+    {kIdPagePrevious, StockPushButton, "<"},
+    {kIdCategoryAll, StockPushButton, "ALL"},
+    {kIdCategoryParking, StockPushButton, "Parking"},
+    {kIdInformation, StockPushButton, "information"},
+    {kIdFolderOpen, StockPushButton, "Folder"},
+    {kIdPrint, StockPushButton, "Print"},
+    {kIdSpeedHundreds, StockPushButton, "N100"},
+    {kIdSpeedTens, StockPushButton, "N10"},
+    {kIdSpeedOnes, StockPushButton, "N1"},
+    {kIdSpeedUnit, StockPushButton, "km/h"},
+    {kIdCameraFront, StockPushButton, "CH1"},
+    {kIdCameraRear, StockPushButton, "CH2"},
+    {kIdCameraMap, StockPushButton, "map"},
+    {kIdBrightnessReset, StockPushButton, "bright"},
+    {kIdFullProgressBack, StockPushButton, "full progress back"},
+    {kIdFormatCard, StockPushButton, "FAT32Format"},
+    {kIdMute, StockToggleButton, "Mute"},
+    {kIdMapCheck, StockCheckBox, "Map View"},
+    {kIdRearCheck, StockCheckBox, "Rear View"},
+    {kIdFlipVertical, StockCheckBox, "V"},
+    {kIdMirror, StockCheckBox, "H"},
+    {kIdProgress, StockSlider, ""},
+    {kIdRate, StockSlider, ""},
+    {kIdVolume, StockSlider, ""},
+    {kIdHourFilter, StockSlider, ""},
+    {kIdSecondProgress, StockSlider, ""},
+    {kIdMinuteFilter, StockSlider, ""},
+    {kIdBrightness, StockSlider, ""},
+    {kIdPositionTime, StockLabel, "00:00:00"},
+    {kIdDurationTime, StockLabel, "00:00:00"},
+    {kIdFileName, StockLabel, "Filename"},
+    {kIdRateIcon, StockLabel, ""},
+};
+
+const ControlToolTip kToolTips[] = {
+    {kIdConfiguration, "Configuration"},
+    {kIdMapViewToggle, "Map View"},
+    {kIdCapture, "Capture"},
+    {kIdMapCheck, "View Map"},
+    {kIdPrint, "Print"},
+    {kIdListReview, "List review"},
+    {kIdMagnifier, "Zoom In"},
+    {kIdCategoryNormal, "Normal"},
+    {kIdSelectDrive, "Select Drive"},
+    {kIdCategoryEvent, "Event"},
+    {kIdStop, "Stop"},
+    {kIdCategoryParking, "Parking"},
+    {kIdPrevious, "Previous File"},
+    {kIdCategoryAll, "ALL"},
+    {kIdSecondBack, "1 sec. before"},
+    {kIdMinimize, "Minimize"},
+    {kIdPlay, "Play"},
+    {kIdFullScreen, "Full Screen"},
+    {kIdSecondNext, "1 sec. next"},
+    {kIdOriginalScreen, "Original Screen"},
+    {kIdNext, "Next file"},
+    {kIdExit, "Close"},
+    {kIdFrameStep, "Frame move"},
+    {kIdInformation, "Info"},
+    {kIdBrightnessReset, "Brightness Control"},
+    {kIdFormatCard, "SD Card Format"},
+    {kIdMute, "Volume Control"},
+    {kIdFolderOpen, "Folder Open"},
+    {kIdMirror, "Screen Horizontal"},
+    {kIdCameraFront, "Camera 1"},
+    {kIdFlipVertical, "Screen Vertical"},
+    {kIdCameraRear, "Camera 2"},
+    {kIdSpeedUnit, "kmh / mph"},
+    {kIdCameraMap, "MAP"},
+};
+
+const ControlPosition kStartPositions[] = {
+    {kIdRate, QRect(205, 500, 179, 20)},     {kIdOriginalScreen, QRect(1022, 10, 19, 19)},
+    {kIdSwapPanes, QRect(742, 212, 60, 22)}, {kIdMapViewToggle, QRect(867, 212, 60, 22)},
+    {kIdFileName, QRect(49, 520, 120, 12)},  {kIdFullProgressBack, QRect(0, 0, 751, 50)},
+};
+
+}  // namespace
+
+std::span<const ControlEntry> MainWindowControls() { return kControls; }
+std::span<const ControlToolTip> MainWindowToolTips() { return kToolTips; }
+std::span<const ControlPosition> MainWindowStartPositions() { return kStartPositions; }
+
+}  // namespace motrevix

@@ -1,0 +1,47 @@
+#pragma once
+// The main window's control table: every push button, toggle, check box, slider
+// and label with its identifier, the factory that makes it and its caption; the
+// tooltips; and the positions no layout gives. A row's factory decides what kind
+// of widget the control is, so a skin replaces stock widgets by changing rows.
+
+#include <QRect>
+#include <span>
+
+class QWidget;
+
+namespace motrevix {
+
+struct ControlEntry;
+// Makes the control of a row as a child of parent, named and captioned by the row.
+using ControlFactory = QWidget* (*)(const ControlEntry& entry, QWidget* parent);
+
+struct ControlEntry {
+  int id;
+  ControlFactory make;
+  const char* caption;
+};
+
+struct ControlToolTip {
+  int id;
+  const char* text;
+};
+
+struct ControlPosition {
+  int id;
+  QRect rect;
+};
+
+std::span<const ControlEntry> MainWindowControls();
+std::span<const ControlToolTip> MainWindowToolTips();
+// Positions that the layouts leave to the controls' start-up geometry.
+std::span<const ControlPosition> MainWindowStartPositions();
+
+// The stock factories: a push button, a push button that stays down, a check
+// box, a horizontal slider, a label.
+QWidget* StockPushButton(const ControlEntry& entry, QWidget* parent);
+QWidget* StockToggleButton(const ControlEntry& entry, QWidget* parent);
+QWidget* StockCheckBox(const ControlEntry& entry, QWidget* parent);
+QWidget* StockSlider(const ControlEntry& entry, QWidget* parent);
+QWidget* StockLabel(const ControlEntry& entry, QWidget* parent);
+
+}  // namespace motrevix

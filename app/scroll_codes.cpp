@@ -1,0 +1,28 @@
+#include "app/scroll_codes.h"
+
+#include <QAbstractSlider>
+
+namespace motrevix {
+
+int ScrollCodeForSliderAction(int action) {
+  switch (action) {
+    case QAbstractSlider::SliderPageStepSub:
+      return kPageLeft;
+    case QAbstractSlider::SliderPageStepAdd:
+      return kPageRight;
+    case QAbstractSlider::SliderMove:
+      return kThumbTrack;
+    case QAbstractSlider::SliderSingleStepSub:
+      return kLineLeft;
+    case QAbstractSlider::SliderSingleStepAdd:
+      return kLineRight;
+    case QAbstractSlider::SliderToMinimum:
+      return kLeft;
+    case QAbstractSlider::SliderToMaximum:
+      return kRight;
+    default:
+      return -1;
+  }
+}
+
+}  // namespace motrevix

@@ -1,0 +1,82 @@
+#include "view/window_layout.h"
+
+#include "app/control_ids.h"
+#include "view/pane_rects.h"
+
+namespace motrevix {
+namespace {
+
+Placements WindowedLayout() {
+  return {
+      {kIdConfiguration, QRect(29, 642, 32, 32), Visibility::Shown},
+      {kIdCapture, QRect(66, 642, 32, 32), Visibility::Shown},
+      {kIdPrint, QRect(103, 642, 32, 32), Visibility::Shown},
+      {kIdFolderOpen, QRect(140, 642, 32, 32), Visibility::Shown},
+      {kIdSelectDrive, QRect(177, 642, 32, 32), Visibility::Shown},
+      {kIdPrevious, QRect(229, 642, 32, 32), Visibility::Shown},
+      {kIdSecondBack, QRect(264, 642, 32, 32), Visibility::Shown},
+      {kIdPlay, QRect(299, 635, 45, 45), Visibility::Shown},
+      {kIdSecondNext, QRect(350, 642, 32, 32), Visibility::Shown},
+      {kIdNext, QRect(385, 642, 32, 32), Visibility::Shown},
+      {kIdFrameStep, QRect(420, 642, 32, 32), Visibility::Shown},
+      {kIdMagnifier, QRect(471, 642, 32, 32), Visibility::Shown},
+      {kIdFlipVertical, QRect(508, 642, 32, 32), Visibility::Shown},
+      {kIdMirror, QRect(545, 642, 32, 32), Visibility::Shown},
+      {kIdCameraFront, QRect(585, 642, 64, 34), Visibility::Hidden},
+      {kIdCameraRear, QRect(652, 642, 64, 34), Visibility::Hidden},
+      {kIdCameraMap, QRect(719, 642, 64, 34), Visibility::Hidden},
+      {kIdGSensorWindow, QRect(60, 537, 25, 25), Visibility::Hidden},
+      {kIdRepair, QRect(180, 537, 25, 25), Visibility::Hidden},
+      {kIdInformation, QRect(21, 692, 40, 16), Visibility::Shown},
+      {kIdFormatCard, QRect(175, 692, 40, 16), Visibility::Shown},
+      {kIdListReview, QRect(950, 610, 35, 25), Visibility::Hidden},
+      {kIdExtendedLayout, QRect(490, 570, 60, 12), Visibility::Hidden},
+      {kIdMinimize, QRect(1003, 10, 19, 19), Visibility::Shown},
+      {kIdFullScreen, QRect(1022, 10, 19, 19), Visibility::Shown},
+      {kIdExit, QRect(1041, 10, 19, 19), Visibility::Shown},
+      {kIdOriginalScreen, QRect(), Visibility::Hidden},
+      {kIdStripPrevious, QRect(840, 537, 25, 25), Visibility::Hidden},
+      {kIdStripNext, QRect(880, 537, 25, 25), Visibility::Hidden},
+      {kIdPagePrevious, QRect(8, 250, 10, 60), Visibility::Hidden},
+      {kIdPageNext, QRect(657, 250, 10, 60), Visibility::Hidden},
+      {kIdFileList, QRect(789, 75, 262, 297), Visibility::Shown},
+      {kIdSpeedHundreds, QRect(922, 639, 26, 37), Visibility::Unchanged},
+      {kIdSpeedTens, QRect(948, 639, 26, 37), Visibility::Unchanged},
+      {kIdSpeedOnes, QRect(974, 639, 26, 37), Visibility::Unchanged},
+      {kIdSpeedUnit, QRect(1007, 654, 39, 21), Visibility::Shown},
+      {kIdRearCheck, QRect(742, 237, 124, 22), Visibility::Hidden},
+      {kIdMapCheck, QRect(867, 237, 124, 22), Visibility::Hidden},
+      {kIdCategoryAll, QRect(789, 44, 52, 31), Visibility::Shown},
+      {kIdCategoryNormal, QRect(845, 44, 52, 31), Visibility::Shown},
+      {kIdCategoryEvent, QRect(901, 44, 52, 31), Visibility::Shown},
+      {kIdCategoryParking, QRect(957, 44, 52, 31), Visibility::Shown},
+      {kIdCategoryMotion, QRect(831, 65, 82, 23), Visibility::Hidden},
+      {kIdCategoryManual, QRect(911, 65, 82, 23), Visibility::Hidden},
+      {kIdStop, QRect(320, 525, 40, 40), Visibility::Hidden},
+      {kIdProgress, QRect(43, 486, 727, 17), Visibility::Unchanged},
+      {kIdHourFilter, QRect(189, 602, 737, 20), Visibility::Hidden},
+      {kIdMinuteFilter, QRect(189, 637, 737, 20), Visibility::Hidden},
+      {kIdSecondProgress, QRect(189, 675, 737, 20), Visibility::Hidden},
+      {kIdRate, QRect(), Visibility::Shown},
+      {kIdVolume, QRect(820, 636, 90, 20), Visibility::Shown},
+      {kIdBrightness, QRect(820, 659, 90, 20), Visibility::Shown},
+      {kIdPositionTime, QRect(49, 503, 50, 12), Visibility::Unchanged},
+      {kIdDurationTime, QRect(714, 503, 50, 12), Visibility::Unchanged},
+      {kIdRateIcon, QRect(188, 500, 15, 16), Visibility::Unchanged},
+      {kIdMute, QRect(796, 636, 24, 20), Visibility::Shown},
+      {kIdBrightnessReset, QRect(796, 659, 24, 20), Visibility::Shown},
+      {kIdFileName, QRect(), Visibility::Hidden},
+      {kIdSwapPanes, QRect(), Visibility::Hidden},
+      {kIdMapViewToggle, QRect(), Visibility::Hidden},
+      {kIdCalendar, QRect(), Visibility::Hidden},
+  };
+}
+
+}  // namespace
+
+Placements ControlLayout(int screenMode, QSize) {
+  if (screenMode == 1) return WindowedLayout();
+  return {};
+}
+
+}  // namespace motrevix
