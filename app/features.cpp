@@ -10,6 +10,8 @@ void CSamplePlayerDlg::InstallFeatures() {
   InstallTransportCommands();
   InstallSliderHandlers();
   InstallWindowCommands();
+  InstallPaneCommands();
+  InstallPictureCommands();
   AddReadout(std::make_unique<GSensorMarkerReadout>(m_pGSensorWnd));
 }
 
