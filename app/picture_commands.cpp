@@ -82,7 +82,8 @@ void CSamplePlayerDlg::OnGSensorWindow() {
 
 void CSamplePlayerDlg::OnRearZoomStep() {
   // With nothing open there is nothing to run (Play would open a row of the list).
-  if (CPlaybackGraph* graph = m_Player.Graph()) {
+  CPlaybackGraph* graph = m_Player.Graph();
+  if (m_bRecordingLoaded == 1 && graph != nullptr) {
     graph->Pause();
     OnPlayPause();
   }
