@@ -74,6 +74,9 @@ enum ControlId : int {
   kIdStripNext = 1156,
   kIdPageNext = 1157,
   kIdPagePrevious = 1158,
+  // What 1155 and 1156 do: show the thumbnail page, show the frame strip.
+  kIdThumbnailPage = kIdStripPrevious,
+  kIdFrameStrip = kIdStripNext,
   // Speed read-out: hundreds, tens, ones, and the unit.
   kIdSpeedHundreds = 1164,
   kIdSpeedTens = 1165,

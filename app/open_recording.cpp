@@ -111,7 +111,7 @@ bool CSamplePlayerDlg::OpenRecording(const std::wstring& path) {
 void CSamplePlayerDlg::ApplyBrightness(int b) {
   CPlaybackGraph* graph = m_Player.Graph();
   if (graph == nullptr) return;
-  for (int channel = 1; channel <= 2; ++channel)
+  for (int channel : {kDecoderFront, kDecoderRear})
     if (graph->GetDecoder(channel) != nullptr) m_Player.SetBrightness(channel, b);
 }
 

@@ -27,6 +27,7 @@
 #include "catalog/recording_entry.h"
 #include "platform/network_state.h"
 #include "platform/user_prompt.h"
+#include "platform/volume_types.h"
 #include "playback/component_factory.h"
 #include "playback/playback_controller.h"
 #include "telemetry/telemetry_data.h"
@@ -62,6 +63,10 @@ struct MainWindowOptions {
   std::optional<bool> forceOnline;
   // The mounts file the card-removal watcher reads.
   std::string mountsFile = "/proc/self/mounts";
+  // Runs a feature's modal dialog; unset: exec(). Tests answer the dialog here.
+  std::function<void(QDialog& dialog)> runModal;
+  // The volumes the format dialog offers; unset: the removable devices.
+  std::function<std::unique_ptr<IVolumeSource>()> formatVolumes;
 };
 
 class CSamplePlayerDlg : public QDialog {
@@ -131,6 +136,7 @@ class CSamplePlayerDlg : public QDialog {
   // controls, after the controller is closed).
   void AddFeature(std::shared_ptr<void> feature) { m_features.push_back(std::move(feature)); }
   IUserPrompt& Prompt() const { return m_prompt; }
+  const MainWindowOptions& Options() const { return m_options; }
 
   CPlaybackController& Player() { return m_Player; }
   const CTextData& TextData() const { return m_TextData; }
@@ -158,6 +164,11 @@ class CSamplePlayerDlg : public QDialog {
   QString m_strCurrentFolder;
   // The filtered listings' state (the current hour, the calendar's day).
   catalog::ListingState m_Listing;
+
+ signals:
+  // Play or Stop was issued, before it acts: views drawn over the video give way.
+  void PlayIssued();
+  void StopIssued();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

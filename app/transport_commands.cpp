@@ -50,6 +50,7 @@ void CSamplePlayerDlg::SetPlayButton(bool showsPause) {
 }
 
 void CSamplePlayerDlg::OnPlayPause() {
+  emit PlayIssued();
   CPlaybackGraph* graph = m_Player.Graph();
   if (graph != nullptr && graph->GetState() == PlayState::Paused) {
     SetPlayButton(true);
@@ -118,6 +119,7 @@ bool CSamplePlayerDlg::PlayFromStoppedState() {
 }
 
 void CSamplePlayerDlg::OnStop() {
+  emit StopIssued();
   if (CPlaybackGraph* graph = m_Player.Graph()) graph->Stop();
   m_Player.SeekMs(0);
   m_playbackTimer.stop();

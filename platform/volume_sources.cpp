@@ -13,10 +13,11 @@
 namespace motrevix {
 namespace {
 
-VolumeOpenResult Refused(VolumeOpenStatus status, std::string reason) {
+VolumeOpenResult Refused(VolumeOpenStatus status, std::string reason, int error = 0) {
   VolumeOpenResult result;
   result.status = status;
   result.reason = std::move(reason);
+  result.error = error;
   return result;
 }
 
@@ -34,12 +35,25 @@ std::string OpenFailureText(const std::string& name, int error) {
   }
 }
 
-// Shared read access and a non-zero length: a reader without a card fails here.
-std::uint64_t ProbeBlockDeviceLength(const std::string& devicePath) {
-  VolumeFd probe(::open(devicePath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+struct LengthProbe {
   std::uint64_t bytes = 0;
-  if (!probe.IsOpen() || ::ioctl(probe.Get(), BLKGETSIZE64, &bytes) != 0) return 0;
-  return bytes;
+  bool permissionDenied = false;
+};
+
+// Shared read access and a non-zero length: a reader without a card fails here.
+LengthProbe ProbeBlockDevice(const std::string& devicePath) {
+  VolumeFd probe(::open(devicePath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  LengthProbe result;
+  if (!probe.IsOpen()) {
+    result.permissionDenied = errno == EACCES || errno == EPERM;
+    return result;
+  }
+  if (::ioctl(probe.Get(), BLKGETSIZE64, &result.bytes) != 0) result.bytes = 0;
+  return result;
+}
+
+std::uint64_t ProbeBlockDeviceLength(const std::string& devicePath) {
+  return ProbeBlockDevice(devicePath).bytes;
 }
 
 }  // namespace
@@ -49,10 +63,9 @@ VolumeOpenResult OpenBlockDeviceForWriting(const std::string& devicePath) {
   if (!fd.IsOpen()) {
     const int error = errno;
     if (error == EBUSY)
-      return Refused(VolumeOpenStatus::Busy, devicePath +
-                                                 " is in use (mounted, or opened by another "
-                                                 "program)");
-    return Refused(VolumeOpenStatus::Failed, OpenFailureText(devicePath, error));
+      return Refused(VolumeOpenStatus::Busy,
+                     devicePath + " is in use (mounted, or opened by another program)", error);
+    return Refused(VolumeOpenStatus::Failed, OpenFailureText(devicePath, error), error);
   }
   struct stat info {};
   if (::fstat(fd.Get(), &info) != 0 || !S_ISBLK(info.st_mode))
@@ -66,7 +79,10 @@ VolumeOpenResult OpenBlockDeviceForWriting(const std::string& devicePath) {
 
 VolumeOpenResult OpenImageFileForWriting(const std::string& imagePath) {
   VolumeFd fd(::open(imagePath.c_str(), O_RDWR | O_CLOEXEC));
-  if (!fd.IsOpen()) return Refused(VolumeOpenStatus::Failed, OpenFailureText(imagePath, errno));
+  if (!fd.IsOpen()) {
+    const int error = errno;
+    return Refused(VolumeOpenStatus::Failed, OpenFailureText(imagePath, error), error);
+  }
   struct stat info {};
   if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode))
     return Refused(VolumeOpenStatus::Failed, imagePath + " is not a regular file");
@@ -79,7 +95,12 @@ VolumeOpenResult OpenImageFileForWriting(const std::string& imagePath) {
 std::vector<VolumeCandidate> RemovableDriveSource::FindCandidates() {
   std::vector<VolumeCandidate> candidates;
   for (const auto& volume : FindRemovableVolumes(m_paths)) {
-    const std::uint64_t bytes = ProbeBlockDeviceLength(volume.devicePath);
+    const LengthProbe probe = ProbeBlockDevice(volume.devicePath);
+    std::uint64_t bytes = probe.bytes;
+    // Desktops let users open card devices only through their disk service; a
+    // device this user may not read is listed with the size sysfs gives (non-zero:
+    // it has a medium), and opened through the service when it is chosen.
+    if (probe.permissionDenied) bytes = volume.sizeSectors * kVolumeSectorBytes;
     if (bytes > 0) candidates.push_back({volume.devicePath, bytes, volume.mountPoints});
   }
   return candidates;

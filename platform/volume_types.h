@@ -42,6 +42,7 @@ struct VolumeOpenResult {
   VolumeOpenStatus status = VolumeOpenStatus::Failed;
   std::unique_ptr<IRawVolume> volume;  // set when Opened
   std::string reason;                  // set otherwise
+  int error = 0;                       // errno of a refused open, when there was one
 };
 
 // One volume that can be formatted.

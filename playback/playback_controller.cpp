@@ -100,27 +100,28 @@ bool CPlaybackController::SetRate(float rate) {
   return true;
 }
 
-void CPlaybackController::SetDecoderParam(int channel, std::int32_t number, std::int32_t value) {
+void CPlaybackController::SetDecoderParam(int decoderChannel, std::int32_t number,
+                                          std::int32_t value) {
   if (!m_pGraph) return;
-  IDecoderParams* params = m_pGraph->GetDecoderParams(channel);
+  IDecoderParams* params = m_pGraph->GetDecoderParams(decoderChannel);
   if (params == nullptr) return;
-  const CVideoDecoderFilter* decoder = m_pGraph->GetDecoder(channel);
+  const CVideoDecoderFilter* decoder = m_pGraph->GetDecoder(decoderChannel);
   const PictureStages::Effect before = decoder->Stages().CurrentEffect();
   params->PutParam(number, value);
   // Show a visible change on the picture at once, also while paused.
   if (!(decoder->Stages().CurrentEffect() == before)) m_pGraph->RefreshPicture();
 }
 
-void CPlaybackController::SetBrightness(int channel, std::int32_t value) {
-  SetDecoderParam(channel, kParamPicturePropertiesOn, 1);
-  SetDecoderParam(channel, kParamBrightness, value);
+void CPlaybackController::SetBrightness(int decoderChannel, std::int32_t value) {
+  SetDecoderParam(decoderChannel, kParamPicturePropertiesOn, 1);
+  SetDecoderParam(decoderChannel, kParamBrightness, value);
 }
 
-bool CPlaybackController::GrabPicture(int channel, QImage& bitmap) {
+bool CPlaybackController::GrabPicture(int grabChannel, QImage& bitmap) {
   if (!m_pGraph) return true;
   CVideoRendererFilter* renderer = nullptr;
-  if (channel == 0) renderer = m_pGraph->GetRenderer(1);
-  if (channel == 1 && m_nRenderLayout == 2) renderer = m_pGraph->GetRenderer(2);
+  if (grabChannel == kGrabFront) renderer = m_pGraph->GetRenderer(1);
+  if (grabChannel == kGrabRear && m_nRenderLayout == 2) renderer = m_pGraph->GetRenderer(2);
   if (renderer == nullptr) return false;
   QImage image;
   if (renderer->GetCurrentImage(&image) != kOk || image.isNull()) return false;

@@ -22,6 +22,13 @@ namespace motrevix {
 class IVideoSurface;
 class SurfaceSlot;
 
+// The two calls that name a channel count differently, as the components they
+// reach do: the decoder parameters from 1, the picture grab from 0. Use these.
+inline constexpr int kDecoderFront = 1;
+inline constexpr int kDecoderRear = 2;
+inline constexpr int kGrabFront = 0;
+inline constexpr int kGrabRear = 1;
+
 class CPlaybackController {
  public:
   // Writes "usingDShow" = 1 under HKEY_LOCAL_MACHINE\SOFTWARE\Velmatic (failures ignored).
@@ -40,11 +47,11 @@ class CPlaybackController {
   bool SeekMs(std::int32_t ms);
   bool SkipSeconds(double seconds);
   bool SetRate(float rate);
-  // Channel 1 (front) or 2 (rear).
-  void SetDecoderParam(int channel, std::int32_t number, std::int32_t value);
-  void SetBrightness(int channel, std::int32_t value);
-  // Channel 0 (front) or 1 (rear): the picture shown, at its own size.
-  bool GrabPicture(int channel, QImage& bitmap);
+  // decoderChannel: kDecoderFront (1) or kDecoderRear (2).
+  void SetDecoderParam(int decoderChannel, std::int32_t number, std::int32_t value);
+  void SetBrightness(int decoderChannel, std::int32_t value);
+  // grabChannel: kGrabFront (0) or kGrabRear (1). The picture shown, at its own size.
+  bool GrabPicture(int grabChannel, QImage& bitmap);
   // 1 when the source and the video decoder can be made; -1 source missing (or no
   // pipeline object), -2 video decoder missing.
   int CheckFilters();

@@ -13,7 +13,7 @@
 #include "platform/av_handles.h"
 #include "playback/base_filter.h"
 #include "playback/stream_roles.h"
-#include "playback/text_track/text_track_reader.h"
+#include "telemetry/text_track_reader.h"
 
 namespace motrevix {
 

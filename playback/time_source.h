@@ -3,7 +3,6 @@
 // clock; tests use a manual source they move by hand, so that what they check
 // depends on logical time only, never on how busy the machine is.
 
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -33,24 +32,37 @@ class SteadyTimeSource : public TimeSource {
   }
 };
 
-// A source that stands still until Advance() moves it. Waiters look again every
-// millisecond of real time, so an advance from another thread releases them.
+// A source that stands still until Advance() moves it. A waiter lets go of the
+// clock's lock and sleeps on the source until an advance reaches its time, or at
+// most a few milliseconds of real time so that it sees the clock's own changes.
 class ManualTimeSource : public TimeSource {
  public:
-  Duration Now() const override { return Duration(now_.load()); }
-  void WaitUntil(std::unique_lock<std::mutex>& lock, std::condition_variable& changed,
-                 Duration until) const override {
-    if (Now() >= until) return;
-    changed.wait_for(lock, std::chrono::milliseconds(1));
+  Duration Now() const override {
+    std::lock_guard lock(mutex_);
+    return now_;
   }
-  void Advance(Duration by) { now_ += by.count(); }
+  void WaitUntil(std::unique_lock<std::mutex>& clockLock, std::condition_variable&,
+                 Duration until) const override {
+    clockLock.unlock();
+    {
+      std::unique_lock lock(mutex_);
+      advanced_.wait_for(lock, std::chrono::milliseconds(5), [&] { return now_ >= until; });
+    }
+    clockLock.lock();
+  }
   template <typename Rep, typename Period>
   void Advance(std::chrono::duration<Rep, Period> by) {
-    Advance(std::chrono::duration_cast<Duration>(by));
+    {
+      std::lock_guard lock(mutex_);
+      now_ += std::chrono::duration_cast<Duration>(by);
+    }
+    advanced_.notify_all();
   }
 
  private:
-  std::atomic<long long> now_{0};
+  mutable std::mutex mutex_;
+  mutable std::condition_variable advanced_;
+  Duration now_{0};
 };
 
 // The engine's source, shared by every clock that is not given one.

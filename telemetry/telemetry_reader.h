@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "playback/text_track/text_track_reader.h"
+#include "telemetry/text_track_reader.h"
 #include "telemetry/telemetry_data.h"
 
 namespace motrevix {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/av_handles.h"
-#include "playback/text_track/text_track_reader.h"
+#include "telemetry/text_track_reader.h"
 
 namespace motrevix {
 

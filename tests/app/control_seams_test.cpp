@@ -30,9 +30,12 @@ TEST_F(ControlSeams, TheWindowedLayoutIsAppliedAsPlaced) {
   for (const Placement& place : ControlLayout(1, window.size())) {
     SCOPED_TRACE(place.id);
     QWidget* control = window.Control(place.id);
-    if (!place.rect.isNull()) EXPECT_EQ(control->geometry(), place.rect);
-    if (place.show != Visibility::Unchanged)
+    if (!place.rect.isNull()) {
+      EXPECT_EQ(control->geometry(), place.rect);
+    }
+    if (place.show != Visibility::Unchanged) {
       EXPECT_EQ(control->isVisibleTo(&window), place.show == Visibility::Shown);
+    }
   }
 }
 

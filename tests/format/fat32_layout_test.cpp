@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 
 #include "tests/format/format_test_helpers.h"
 #include "tests/support/test_support.h"
@@ -21,6 +22,9 @@ struct SizeCase {
   std::uint32_t chunksPerFat;
   std::uint32_t clusters;
 };
+
+// Names the case by its size in test names (not by its bytes).
+void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.sectors << " sectors"; }
 
 // Expected values worked out by hand from the layout rules.
 const SizeCase kSizes[] = {

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 
 #include "tests/format/format_test_helpers.h"
@@ -29,6 +30,9 @@ struct OracleCase {
   std::uint32_t sectorsPerCluster;
   std::uint32_t fatSectors;
 };
+
+// Names the case in test names (instead of its bytes, which hold addresses).
+void PrintTo(const OracleCase& c, std::ostream* os) { *os << c.name; }
 
 const OracleCase kCases[] = {
     {"card_7GB", 15'523'840, "RD-310", 242'499, 64, 1'895},

@@ -4,6 +4,7 @@
 #include "platform/settings_store.h"
 #include "playback/filter_graph.h"
 #include "playback/stream_clock.h"
+#include "playback/time_source.h"
 #include "tests/playback/player_fixture.h"
 
 namespace motrevix::test {
@@ -214,6 +215,54 @@ TEST_F(PlayerTest, UpdateVideoRectsFollowsTheSurfaces) {
   EXPECT_GT(front_.RepaintCount(), repaints);
   Graph().Repaint();
   EXPECT_EQ(front_.RepaintCount(), repaints + 2);
+}
+
+}  // namespace
+}  // namespace motrevix::test
+
+namespace motrevix::test {
+namespace {
+
+// On a manual time source the position is logical time: exact at every rate,
+// standing still while paused, whatever the machine is doing.
+TEST(PlayerOnLogicalTime, ThePositionFollowsTheClockAtEveryRate) {
+  UseScratchSettings();
+  ManualTimeSource time;
+  ComponentOptions options;
+  options.timeSource = &time;
+  options.soundOutput = [&time] { return std::make_unique<NullSoundOutput>(0.2, time); };
+  HeadlessVideoSurface front(QSize(160, 120));
+  HeadlessVideoSurface rear(QSize(160, 120));
+  CPlaybackController controller(options);
+  controller.Attach(&front, &rear);
+  controller.SourceReadMode = 0;
+  ASSERT_TRUE(controller.Open(Recording({"AVI", 2, "h264", "aac", 2, false}).string()));
+  controller.Graph()->Run();
+  const struct {
+    float rate;
+    int advanceMs;
+    std::int64_t movedMs;
+  } steps[] = {{1.0f, 300, 300}, {2.0f, 200, 400}, {0.5f, 400, 200}, {1.25f, 80, 100}};
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.rate);
+    ASSERT_TRUE(controller.SetRate(s.rate));
+    const std::int64_t before = controller.GetPositionMs();
+    time.Advance(std::chrono::milliseconds(s.advanceMs));
+    EXPECT_EQ(controller.GetPositionMs() - before, s.movedMs);
+  }
+  controller.Graph()->Pause();
+  const std::int64_t held = controller.GetPositionMs();
+  time.Advance(std::chrono::milliseconds(500));
+  EXPECT_EQ(controller.GetPositionMs(), held);
+  // The pictures follow the logical clock: the shown one belongs to the position.
+  controller.SeekMs(1000);
+  ASSERT_TRUE(controller.Graph()->WaitUntilCued(3000));
+  QImage picture;
+  ASSERT_TRUE(controller.GrabPicture(0, picture));
+  const auto mark = MarkOf(picture);
+  ASSERT_TRUE(mark.has_value());
+  EXPECT_EQ(mark->frameNumber, 30);
+  controller.Close();
 }
 
 }  // namespace

@@ -15,6 +15,8 @@ struct TestEnvironment {
     setenv("MOTREVIX_BIN_DIR", MOTREVIX_TEST_BIN_DIR, 0);
     setenv("MOTREVIX_SOURCE_DIR", MOTREVIX_TEST_SOURCE_DIR, 0);
     setenv("MOTREVIX_TEST_TMP", MOTREVIX_TEST_TMP_DIR, 0);
+    // The recordings the playback fixture makes once per run.
+    setenv("MOTREVIX_TEST_RECORDINGS", MOTREVIX_TEST_RECORDINGS_DIR, 0);
   }
 };
 

@@ -100,14 +100,22 @@ TEST_P(GeneratorStreams, FfprobeSeesTheStreamsAndTheLength) {
     EXPECT_EQ(video[1].width, 160);
     EXPECT_EQ(video[1].height, 120);
   }
-  if (std::string(c.videoCodec) == "mpeg4") EXPECT_EQ(video[0].profile, "Simple Profile");
+  if (std::string(c.videoCodec) == "mpeg4") {
+    EXPECT_EQ(video[0].profile, "Simple Profile");
+  }
   ASSERT_EQ(audio.size(), std::string(c.audioCodec).empty() ? 0u : 1u);
-  if (!audio.empty()) EXPECT_EQ(audio[0].codecName, c.audioCodec);
+  if (!audio.empty()) {
+    EXPECT_EQ(audio[0].codecName, c.audioCodec);
+  }
   ASSERT_EQ(telemetry.size(), std::string(c.telemetryType).empty() ? 0u : 1u);
-  if (!telemetry.empty()) EXPECT_EQ(telemetry[0].codecType, c.telemetryType);
+  if (!telemetry.empty()) {
+    EXPECT_EQ(telemetry[0].codecType, c.telemetryType);
+  }
   // Streams come in the camera's order: video, then sound, then telemetry.
   EXPECT_EQ(probed.streams.front().codecType, "video");
-  if (!telemetry.empty()) EXPECT_EQ(probed.streams.back().codecType, c.telemetryType);
+  if (!telemetry.empty()) {
+    EXPECT_EQ(probed.streams.back().codecType, c.telemetryType);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, GeneratorStreams, ::testing::ValuesIn(kCases),
@@ -211,7 +219,9 @@ TEST(GeneratorTelemetry, RecordsRoundTripThroughBothContainers) {
     int bumps = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {
       const TrackRecord& r = records[i];
-      if (i > 0) EXPECT_GT(r.timeMs, records[i - 1].timeMs);
+      if (i > 0) {
+        EXPECT_GT(r.timeMs, records[i - 1].timeMs);
+      }
       if (r.bytes[0] == 'G') {
         gTimes.push_back(r.timeMs);
         if (r.bytes.find(",V,") != std::string::npos)

@@ -2,11 +2,14 @@
 #include "platform/volume_discovery.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 
 #include "platform/volume_mounts.h"
+#include "platform/volume_sources.h"
 #include "tests/support/test_support.h"
+#include "tests/support/unprivileged.h"
 
 namespace motrevix::test {
 namespace {
@@ -102,6 +105,40 @@ TEST(VolumeDiscovery, NoSysfsMeansNoVolumes) {
   paths.sysfsRoot = ScratchDir() / "nothing";
   paths.mountInfo = paths.sysfsRoot / "mountinfo";
   EXPECT_TRUE(FindRemovableVolumes(paths).empty());
+}
+
+// A user who may not read a card's device still sees the card, with the size sysfs
+// gives, so that it can be opened through the desktop's disk service; a device
+// that is not there is not listed. As root the probe runs as an ordinary user.
+TEST(VolumeDiscovery, ACardTheUserMayNotReadIsListedWithItsSysfsSize) {
+  const fs::path root = ScratchDir();
+  const fs::path block = root / "sys" / "block";
+  AddBlock(block / "sdb", "8:16", 15'523'904);
+  WriteFile(block / "sdb" / "removable", "1");
+  AddBlock(block / "sdb" / "sdb1", "8:17", 15'523'840);
+  WriteFile(block / "sdb" / "sdb1" / "partition", "1");
+  AddBlock(block / "sdd", "8:48", 62'333'952);
+  WriteFile(block / "sdd" / "removable", "1");
+  WriteFile(root / "mountinfo", "");
+  WriteFile(root / "dev" / "sdb1", "");
+  fs::permissions(root / "dev" / "sdb1", fs::perms::owner_read | fs::perms::owner_write);
+  fs::permissions(root, fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+
+  SystemPaths paths;
+  paths.sysfsRoot = root / "sys";
+  paths.mountInfo = root / "mountinfo";
+  paths.devRoot = root / "dev";
+  const auto probe = [&paths] {
+    std::string listed;
+    for (const auto& candidate : RemovableDriveSource(paths).FindCandidates())
+      listed += candidate.name + " " + std::to_string(candidate.lengthBytes) + "\n";
+    return listed;
+  };
+  const std::optional<std::string> listed =
+      geteuid() == 0 ? AsUnprivilegedUser(root / "dev", probe) : probe();
+  if (!listed) GTEST_SKIP() << "cannot probe as an unprivileged user here";
+  EXPECT_EQ(*listed,
+            (root / "dev" / "sdb1").string() + " " + std::to_string(15'523'840ull * 512) + "\n");
 }
 
 TEST(MountInfo, ParsesFieldsAndDecodesEscapes) {

@@ -1,5 +1,6 @@
 #pragma once
-// The reader of a recording's telemetry track, as the source component offers it.
+// The reader of a recording's telemetry track, as the telemetry reader needs it and
+// the source component offers it.
 
 #include <cstdint>
 
