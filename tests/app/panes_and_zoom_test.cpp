@@ -321,10 +321,9 @@ TEST_F(PanesAndZoom, ARearZoomStepWithNothingOpenPlaysNothing) {
   EXPECT_EQ(g_nRearZoomLevel, 1);
 }
 
-TEST_F(PanesAndZoom, BrightnessResetSpeedUnitAndGSensorWindow) {
+TEST_F(PanesAndZoom, BrightnessResetSpeedUnitSlidersAndGSensorWindow) {
   CSamplePlayerDlg& window = OpenPaused();
   QSlider* brightness = window.Slider(kIdBrightness);
-  EXPECT_EQ(brightness->focusPolicy(), Qt::NoFocus);
   brightness->setValue(90);
   window.OnHScroll(kIdBrightness, kThumbPosition);
   for (int channel : {1, 2})
@@ -342,6 +341,17 @@ TEST_F(PanesAndZoom, BrightnessResetSpeedUnitAndGSensorWindow) {
   EXPECT_EQ(g_bSpeedInMiles, 0);
   EXPECT_EQ(window.Button(kIdSpeedUnit)->property("faceNumbers").toList(),
             (QVariantList{343, 344, 0, 0}));
+
+  // Neither the wheel nor the keyboard moves a slider.
+  for (int id : {kIdProgress, kIdVolume, kIdBrightness}) {
+    SCOPED_TRACE(id);
+    QSlider* slider = window.Slider(id);
+    const int before = slider->value();
+    Wheel(slider, 120);
+    Wheel(slider, -240);
+    EXPECT_EQ(slider->value(), before);
+    EXPECT_EQ(slider->focusPolicy(), Qt::NoFocus);
+  }
 
   window.GSensorWnd()->hide();
   window.Button(kIdGSensorWindow)->click();
