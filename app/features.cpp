@@ -12,6 +12,8 @@ void CSamplePlayerDlg::InstallFeatures() {
   InstallTransportCommands();
   InstallSliderHandlers();
   InstallWindowCommands();
+  InstallPaneCommands();
+  InstallPictureCommands();
   InstallCameraDialogs(*this);
   AddReadout(std::make_unique<GSensorMarkerReadout>(m_pGSensorWnd));
   // The folder of the last listing; the backdrop is a plain one until the skin's is there.

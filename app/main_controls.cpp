@@ -25,6 +25,9 @@ void CSamplePlayerDlg::CreateControls() {
     QWidget* control = entry.make(entry, this);
     control->setObjectName(QString::number(entry.id));
     m_controls.insert(entry.id, control);
+    // Sliders act through the mouse only: arrow keys would move the brightness
+    // slider without its notification reaching the decoders.
+    if (auto* slider = qobject_cast<QSlider*>(control)) slider->setFocusPolicy(Qt::NoFocus);
   }
   for (const ControlPosition& position : MainWindowStartPositions())
     Control(position.id)->setGeometry(position.rect);
@@ -55,7 +58,12 @@ bool CSamplePlayerDlg::HasControl(int id) const { return m_controls.contains(id)
 void CSamplePlayerDlg::ApplyPlacements(const Placements& placements) {
   for (const Placement& place : placements) {
     QWidget* control = Control(place.id);
-    if (!place.rect.isNull()) control->setGeometry(place.rect);
+    // A top-level window (the rear picture's) is placed relative to this window's
+    // client area, so it lands over the main window wherever that is.
+    if (!place.rect.isNull())
+      control->setGeometry(control->isWindow()
+                               ? QRect(mapToGlobal(place.rect.topLeft()), place.rect.size())
+                               : place.rect);
     if (place.show == Visibility::Shown) control->show();
     if (place.show == Visibility::Hidden) control->hide();
   }

@@ -59,6 +59,7 @@ bool CSamplePlayerDlg::OpenRecording(const std::wstring& path) {
   ApplyWaveOutVolume(Slider(kIdVolume)->value());
   Slider(kIdRate)->setValue(5);
   ApplyBrightness(Slider(kIdBrightness)->value());
+  ApplyOrientation();
 
   m_Panes = PanesAfterOpen(m_Panes, m_Player.GetChannelCount(), g_bRearHiddenByUser != 0);
 

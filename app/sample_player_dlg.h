@@ -117,6 +117,8 @@ class CSamplePlayerDlg : public QDialog {
   void ApplyLayout(int screenMode);
   // Moves, shows and hides controls as placed, in order.
   void ApplyPlacements(const Placements& placements);
+  // Gives a bitmap button its faces (skin bitmap numbers).
+  void SetButtonFaces(int id, const FaceSet& faces);
 
   // Controls by their identifiers (app/control_ids.h). An identifier without a
   // control, or of another kind, is a programming error and ends the program.
@@ -193,6 +195,18 @@ class CSamplePlayerDlg : public QDialog {
   void InstallTransportCommands();
   void InstallSliderHandlers();
   void InstallWindowCommands();
+  // The pane buttons (pane_commands.cpp) and the picture controls (picture_commands.cpp).
+  void InstallPaneCommands();
+  void OnPaneButton(int id);
+  void InstallPictureCommands();
+  void OnFlipOrMirror(int id);
+  // Flip and mirror as their buttons stand, on every decoder of the open recording.
+  void ApplyOrientation();
+  void OnBrightnessReset();
+  void OnSpeedUnit();
+  void OnGSensorWindow();
+  // After a rear zoom step: playback runs on.
+  void OnRearZoomStep();
   void OnProgressScroll(QSlider* slider);
   void OnSecondProgressScroll(QSlider* slider);
   void OnRateScroll(QSlider* slider);

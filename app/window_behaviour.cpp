@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSlider>
 #include <QWebEngineView>
 
 #include "app/control_ids.h"
@@ -36,6 +37,15 @@ bool CSamplePlayerDlg::eventFilter(QObject* watched, QEvent* event) {
     if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) &&
         widget != nullptr && widget->window() == this)
       return true;
+  }
+  // The wheel moves none of this window's sliders: over the progress or the
+  // volume slider it would seek or change the volume by accident.
+  if (event->type() == QEvent::Wheel) {
+    const auto* slider = qobject_cast<QSlider*>(watched);
+    if (slider != nullptr && slider->window() == this) {
+      event->accept();
+      return true;
+    }
   }
   return QDialog::eventFilter(watched, event);
 }

@@ -6,7 +6,7 @@ namespace motrevix {
 
 CZoomDlg::CZoomDlg(QWidget* parent) : QWidget(parent) {
   setObjectName("227");
-  m_pSurface = new CVideoSurfaceWidget("Video window1", this);
+  m_pSurface = new CVlmVideoView(this);
   m_pSurface->setGeometry(0, 0, 750, 422);
   m_pSurface->show();
 }
@@ -16,7 +16,7 @@ void CZoomDlg::paintEvent(QPaintEvent*) { QPainter(this).fillRect(rect(), Qt::bl
 CRearViewDlg::CRearViewDlg(QWidget* owner) : QDialog(owner, Qt::Window) {
   setObjectName("320");
   setWindowTitle("Motrevix ch.2");
-  m_pSurface = new CVideoSurfaceWidget("Video window2", this);
+  m_pSurface = new CVlmVideoRearView(this);
   m_pSurface->setGeometry(0, 0, 310, 233);
   m_pSurface->show();
 }

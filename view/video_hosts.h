@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QWidget>
 
-#include "view/video_surface_widget.h"
+#include "view/zoomable_surfaces.h"
 
 namespace motrevix {
 
@@ -15,13 +15,13 @@ class CZoomDlg : public QWidget {
 
  public:
   explicit CZoomDlg(QWidget* parent);
-  CVideoSurfaceWidget* Surface() const { return m_pSurface; }
+  CVlmVideoView* Surface() const { return m_pSurface; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  CVideoSurfaceWidget* m_pSurface;
+  CVlmVideoView* m_pSurface;
 };
 
 class CRearViewDlg : public QDialog {
@@ -29,13 +29,13 @@ class CRearViewDlg : public QDialog {
 
  public:
   explicit CRearViewDlg(QWidget* owner);
-  CVideoSurfaceWidget* Surface() const { return m_pSurface; }
+  CVlmVideoRearView* Surface() const { return m_pSurface; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  CVideoSurfaceWidget* m_pSurface;
+  CVlmVideoRearView* m_pSurface;
 };
 
 }  // namespace motrevix

@@ -69,6 +69,8 @@ Placements WindowedLayout() {
       {kIdSwapPanes, QRect(), Visibility::Hidden},
       {kIdMapViewToggle, QRect(), Visibility::Hidden},
       {kIdCalendar, QRect(), Visibility::Hidden},
+      // The full-screen bar's background belongs to the full-screen layout only.
+      {kIdFullProgressBack, QRect(), Visibility::Hidden},
   };
 }
 

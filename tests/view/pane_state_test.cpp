@@ -37,9 +37,6 @@ TEST(PaneTransitions, OpenMapAndStop) {
     EXPECT_EQ(c.result.m_nRearPane, c.expected.m_nRearPane);
     EXPECT_EQ(c.result.m_nMapPane, c.expected.m_nMapPane);
   }
-  PaneState swapped;
-  swapped.m_bSwapped = true;
-  EXPECT_TRUE(PanesAfterOpen(swapped, 2, false).m_bSwapped);
 }
 
 std::optional<Placement> Find(const Placements& placements, int id) {
@@ -47,6 +44,13 @@ std::optional<Placement> Find(const Placements& placements, int id) {
                                [id](const Placement& p) { return p.id == id; });
   if (it == placements.end()) return std::nullopt;
   return *it;
+}
+
+PaneLayoutInputs Windowed(const PaneState& panes, bool rearAvailable) {
+  PaneLayoutInputs in;
+  in.panes = panes;
+  in.rearAvailable = rearAvailable;
+  return in;
 }
 
 TEST(PaneArrangementWindowed, PlacesHostsMapAndChecks) {
@@ -83,7 +87,7 @@ TEST(PaneArrangementWindowed, PlacesHostsMapAndChecks) {
        {kIdMapView, kLargePaneRect, Visibility::Shown},
        QRect(0, 0, 260, 245),
        true,
-       std::nullopt,
+       false,
        false,
        false},
       {"rear large, front and map hidden",
@@ -111,7 +115,7 @@ TEST(PaneArrangementWindowed, PlacesHostsMapAndChecks) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const PaneArrangement a = ArrangePanes(c.panes, 1, c.rearAvailable);
+    const PaneArrangement a = ArrangePanes(Windowed(c.panes, c.rearAvailable));
     if (c.front.id != 0) {
       EXPECT_EQ(Find(a.placements, kIdFrontHost), c.front);
     } else {
@@ -129,10 +133,6 @@ TEST(PaneArrangementWindowed, PlacesHostsMapAndChecks) {
     EXPECT_EQ(Find(a.placements, kIdCameraMap).has_value(), c.mapButton);
     EXPECT_EQ(Find(a.placements, kIdCameraFront)->show, Visibility::Shown);
   }
-}
-
-TEST(PaneArrangementWindowed, OtherScreenModesArrangeNothingYet) {
-  EXPECT_TRUE(ArrangePanes({kPaneLarge, kPaneInset, kPaneInset}, 2, true).placements.empty());
 }
 
 }  // namespace

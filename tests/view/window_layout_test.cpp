@@ -27,6 +27,7 @@ TEST(WindowedLayout, PlacesTheControlsOfTheWindowedTable) {
       {kIdExit, {1041, 10, 19, 19}, Visibility::Shown},
       {kIdOriginalScreen, {}, Visibility::Hidden},
       {kIdCalendar, {}, Visibility::Hidden},
+      {kIdFullProgressBack, {}, Visibility::Hidden},
   };
   for (const auto& e : expected) {
     SCOPED_TRACE(e.id);
