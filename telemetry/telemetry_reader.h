@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "telemetry/text_track_reader.h"
 #include "telemetry/telemetry_data.h"
+#include "telemetry/text_track_reader.h"
 
 namespace motrevix {
 

@@ -14,9 +14,9 @@
 #include "config/camera_files.h"
 #include "config/setup_defaults.h"
 #include "tests/config/config_test_helpers.h"
+#include "tests/support/recording_prompt.h"
 #include "tests/support/test_support.h"
 #include "tests/support/unprivileged.h"
-#include "tests/support/recording_prompt.h"
 
 namespace motrevix::config {
 namespace {

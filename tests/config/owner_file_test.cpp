@@ -9,8 +9,8 @@
 #include "config/camera_files.h"
 #include "config/profile_text.h"
 #include "tests/config/config_test_helpers.h"
-#include "tests/support/test_support.h"
 #include "tests/support/recording_prompt.h"
+#include "tests/support/test_support.h"
 
 namespace motrevix::config {
 namespace {

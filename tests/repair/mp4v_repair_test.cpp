@@ -8,8 +8,8 @@
 #include <random>
 #include <sstream>
 
-#include "tests/support/recording_prompt.h"
 #include "tests/repair/repair_test_media.h"
+#include "tests/support/recording_prompt.h"
 #include "tests/support/test_support.h"
 
 namespace motrevix::repair {

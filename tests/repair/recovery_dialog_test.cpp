@@ -11,10 +11,10 @@
 #include <fstream>
 #include <thread>
 
-#include "tests/support/recording_prompt.h"
 #include "repair/h264_repair.h"
 #include "repair/mp4v_repair.h"
 #include "tests/repair/repair_test_media.h"
+#include "tests/support/recording_prompt.h"
 #include "tests/support/test_support.h"
 
 namespace motrevix::repair {
