@@ -1,8 +1,11 @@
 #pragma once
-// `CGSensorDlg`: the G-sensor graph window below the front picture. It holds the
-// position marker in milliseconds that the playback tick moves; the graph itself
-// is drawn from the telemetry container.
+// `CGSensorDlg`: the G-sensor graph window below the front picture (714 x 67).
+// Every paint starts from the background and draws the three axes of the whole
+// recording and the position marker again (telemetry/gsensor_graph.h holds the
+// arithmetic). Background pixels of pure green (0, 255, 0) are see-through.
 
+#include <QImage>
+#include <QPixmap>
 #include <QWidget>
 #include <cstdint>
 
@@ -18,16 +21,25 @@ class CGSensorDlg : public QWidget {
 
   // The samples to draw (owned by the main window; may be null).
   void SetTextData(const CTextData* data);
-  // Moves the position marker to a play position.
+  // The open recording's duration; 0 or less shows the bare background.
+  void SetDurationMs(std::int64_t durationMs);
+  // Moves the position marker to a play position (0: no marker).
   void SetMarkerMs(std::int64_t positionMs);
   std::int64_t MarkerMs() const { return m_llMarkerMs; }
+  // The graph background (714 x 67); a null pixmap brings the plain dark one back.
+  void SetBackground(const QPixmap& background);
+
+  // The graph as the window paints it, see-through pixels transparent.
+  QImage RenderGraph() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   const CTextData* m_pTextData = nullptr;
+  std::int64_t m_llDurationMs = 0;
   std::int64_t m_llMarkerMs = 0;
+  QPixmap m_bmpBackground;
 };
 
 }  // namespace motrevix
