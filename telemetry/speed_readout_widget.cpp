@@ -42,9 +42,13 @@ QPixmap CSpeedReadoutWidget::PlainDigitStrip() {
 void CSpeedReadoutWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);  // under a strip smaller than its cells
+  // The cell in the strip's own pixels: a strip for a high-density screen has more of them.
+  const qreal ratio = strip_.devicePixelRatio();
   for (int position = 0; position < 3; ++position) {
-    const QRect source(cells_[position] * kDigitCellWidth, 0, kDigitCellWidth, kDigitCellHeight);
-    painter.drawPixmap(QPoint(position * kDigitCellWidth, 0), strip_, source);
+    const QRectF source(cells_[position] * kDigitCellWidth * ratio, 0, kDigitCellWidth * ratio,
+                        kDigitCellHeight * ratio);
+    const QRectF target(position * kDigitCellWidth, 0, kDigitCellWidth, kDigitCellHeight);
+    painter.drawPixmap(target, strip_, source);
   }
 }
 

@@ -60,6 +60,20 @@ TEST(SpeedReadoutWidgetTest, EachPositionShowsItsCellOfTheStrip) {
   }
 }
 
+TEST(SpeedReadoutWidgetTest, AStripForAHighDensityScreenShowsTheSameCells) {
+  QWidget parent;
+  CSpeedReadoutWidget readout(&parent);
+  QPixmap strip = ColouredStrip().scaled(2 * kDigitStripWidth, 2 * kDigitCellHeight);
+  strip.setDevicePixelRatio(2);
+  readout.SetDigitStrip(strip);
+  readout.ShowCells({3, 7, B});
+  const QImage grabbed = readout.grab().toImage();
+  const int cells[] = {3, 7, B};
+  for (int position = 0; position < 3; ++position)
+    EXPECT_EQ(grabbed.pixelColor(position * kDigitCellWidth + 13, 18), CellColour(cells[position]))
+        << position;
+}
+
 TEST(SpeedReadoutWidgetTest, WithoutAStripThePlainDigitsAreDrawnAndDiffer) {
   QWidget parent;
   CSpeedReadoutWidget readout(&parent);
