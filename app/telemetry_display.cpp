@@ -19,6 +19,7 @@ CTelemetryDisplay::CTelemetryDisplay(CSamplePlayerDlg& window, CSpeedReadoutWidg
 
 void CTelemetryDisplay::RecordingOpened(const CTextData& data) {
   if (CGSensorDlg* graph = window_.GSensorWnd()) {
+    graph->SetTextData(&data);
     graph->SetDurationMs(g_llDurationMs);
     graph->SetMarkerMs(0);
   }

@@ -1,7 +1,9 @@
 #include "telemetry/gsensor_window.h"
 
+#include <QLine>
+#include <QList>
 #include <QPainter>
-#include <QPolygon>
+#include <optional>
 
 #include "telemetry/gsensor_graph.h"
 #include "telemetry/telemetry_data.h"
@@ -36,11 +38,13 @@ CGSensorDlg::CGSensorDlg(QWidget* parent) : QWidget(parent), m_bmpBackground(Pla
 
 void CGSensorDlg::SetTextData(const CTextData* data) {
   m_pTextData = data;
+  m_curvesLayer = QImage();
   update();
 }
 
 void CGSensorDlg::SetDurationMs(std::int64_t durationMs) {
   m_llDurationMs = durationMs;
+  m_curvesLayer = QImage();
   update();
 }
 
@@ -52,31 +56,48 @@ void CGSensorDlg::SetMarkerMs(std::int64_t positionMs) {
 
 void CGSensorDlg::SetBackground(const QPixmap& background) {
   m_bmpBackground = background.isNull() ? PlainBackground() : background;
+  m_curvesLayer = QImage();
   update();
 }
 
-QImage CGSensorDlg::RenderGraph() const {
+const QImage& CGSensorDlg::CurvesLayer() const {
+  if (!m_curvesLayer.isNull()) return m_curvesLayer;
   QImage canvas = m_bmpBackground.toImage().convertToFormat(QImage::Format_ARGB32);
   static const std::vector<CGSensorData> kNoSamples;
   const GSensorGraphLines lines = GSensorGraph(
-      m_pTextData != nullptr ? m_pTextData->m_aGSensor : kNoSamples, m_llDurationMs, m_llMarkerMs);
+      m_pTextData != nullptr ? m_pTextData->m_aGSensor : kNoSamples, m_llDurationMs, 0);
   {
     QPainter painter(&canvas);
     for (std::size_t axis = 0; axis < lines.curves.size(); ++axis) {
+      // Segment by segment with round ends, as a wide pen draws a run of line-tos;
+      // one long stroked path would cost seconds for an hour of samples.
       const std::vector<GraphPoint>& curve = lines.curves[axis];
-      if (curve.size() < 2) continue;
-      QPolygon polyline(static_cast<int>(curve.size()));
-      for (std::size_t i = 0; i < curve.size(); ++i)
-        polyline.setPoint(static_cast<int>(i), curve[i].x, curve[i].y);
+      QList<QLine> segments;
+      segments.reserve(static_cast<qsizetype>(curve.size()));
+      for (std::size_t i = 1; i < curve.size(); ++i) {
+        const QPoint from(curve[i - 1].x, curve[i - 1].y);
+        const QPoint to(curve[i].x, curve[i].y);
+        if (from != to) segments.push_back(QLine(from, to));
+      }
       painter.setPen(QPen(ToColor(kAxisColours[axis]), kCurvePenWidth, Qt::SolidLine, Qt::RoundCap,
                           Qt::RoundJoin));
-      painter.drawPolyline(polyline);
+      painter.drawLines(segments);
     }
-    if (lines.markerX)
-      painter.fillRect(QRect(*lines.markerX, 0, 1, kGraphHeight), ToColor(kMarkerColour));
   }
   ClearSeeThroughPixels(canvas);
-  return canvas;
+  m_curvesLayer = canvas;
+  return m_curvesLayer;
+}
+
+QImage CGSensorDlg::RenderGraph() const {
+  QImage graph = CurvesLayer();
+  static const std::vector<CGSensorData> kNoSamples;
+  const std::optional<int> markerX = GSensorGraph(kNoSamples, m_llDurationMs, m_llMarkerMs).markerX;
+  if (markerX) {
+    QPainter painter(&graph);
+    painter.fillRect(QRect(*markerX, 0, 1, kGraphHeight), ToColor(kMarkerColour));
+  }
+  return graph;
 }
 
 void CGSensorDlg::paintEvent(QPaintEvent*) {

@@ -1,8 +1,10 @@
 #pragma once
 // `CGSensorDlg`: the G-sensor graph window below the front picture (714 x 67).
-// Every paint starts from the background and draws the three axes of the whole
-// recording and the position marker again (telemetry/gsensor_graph.h holds the
-// arithmetic). Background pixels of pure green (0, 255, 0) are see-through.
+// Every paint shows the background, the three axes of the whole recording and
+// the position marker (telemetry/gsensor_graph.h holds the arithmetic). The
+// background with the curves is kept until the samples, the duration or the
+// background change, so a tick only draws the marker anew. Background pixels
+// of pure green (0, 255, 0) are see-through.
 
 #include <QImage>
 #include <QPixmap>
@@ -19,7 +21,8 @@ class CGSensorDlg : public QWidget {
  public:
   explicit CGSensorDlg(QWidget* parent);
 
-  // The samples to draw (owned by the main window; may be null).
+  // The samples to draw (owned by the main window; may be null). Call it again
+  // when the samples behind the pointer change (a recording was opened).
   void SetTextData(const CTextData* data);
   // The open recording's duration; 0 or less shows the bare background.
   void SetDurationMs(std::int64_t durationMs);
@@ -36,10 +39,14 @@ class CGSensorDlg : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // The background with the curves, see-through pixels transparent.
+  const QImage& CurvesLayer() const;
+
   const CTextData* m_pTextData = nullptr;
   std::int64_t m_llDurationMs = 0;
   std::int64_t m_llMarkerMs = 0;
   QPixmap m_bmpBackground;
+  mutable QImage m_curvesLayer;
 };
 
 }  // namespace motrevix

@@ -159,7 +159,20 @@ TEST_F(GSensorWindowTest, TheMarkerComesBackWithEveryRepaintAndNotAtPositionZero
   EXPECT_TRUE(RowsWithColour(window_.grab().toImage(), 0, ToColor(kMarkerColour)).empty());
 }
 
+TEST_F(GSensorWindowTest, TheNextRecordingsSamplesReplaceTheCurves) {
+  const QColor x = ToColor(kAxisColours[0]);
+  EXPECT_FALSE(RowsWithColour(window_.grab().toImage(), 200, x).empty());
+  // The open refills the same container and hands it over again.
+  for (CGSensorData& sample : data_.m_aGSensor) sample.m_nX = -60;
+  window_.SetTextData(&data_);
+  const std::set<int> rows = RowsWithColour(window_.grab().toImage(), 200, x);
+  ASSERT_FALSE(rows.empty());
+  EXPECT_GE(*rows.begin(), GraphValueY(-60) - 1);
+  EXPECT_LE(*rows.rbegin(), GraphValueY(-60) + 1);
+}
+
 TEST_F(GSensorWindowTest, DurationZeroShowsTheBareBackgroundAndGreenIsSeeThrough) {
+  window_.grab();  // curves drawn first
   window_.SetDurationMs(0);
   window_.SetMarkerMs(30000);
   const QImage graph = window_.RenderGraph();
