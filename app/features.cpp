@@ -4,7 +4,6 @@
 #include "app/camera_dialogs.h"
 #include "app/sample_player_dlg.h"
 #include "app/thumbnail_feature.h"
-#include "telemetry/gsensor_marker_readout.h"
 
 namespace motrevix {
 
@@ -15,7 +14,7 @@ void CSamplePlayerDlg::InstallFeatures() {
   InstallPaneCommands();
   InstallPictureCommands();
   InstallCameraDialogs(*this);
-  AddReadout(std::make_unique<GSensorMarkerReadout>(m_pGSensorWnd));
+  InstallTelemetryDisplay();
   // The folder of the last listing; the backdrop is a plain one until the skin's is there.
   AddFeature(std::make_shared<CThumbnailFeature>(
       *this, CThumbnailFeature::Sources{{}, [this] { return m_strCurrentFolder; }}));

@@ -14,6 +14,7 @@
 #include "app/scroll_codes.h"
 #include "catalog/file_list_widget.h"
 #include "platform/programming_check.h"
+#include "telemetry/map_view.h"
 #include "view/pane_rects.h"
 #include "view/video_hosts.h"
 #include "view/window_layout.h"
@@ -42,7 +43,7 @@ void CSamplePlayerDlg::CreateControls() {
   m_pCalendar->setGeometry(789, 380, 262, 180);
   m_controls.insert(kIdCalendar, m_pCalendar);
 
-  m_pMapView = new QWebEngineView(this);
+  m_pMapView = new CMapView(this);
   m_pMapView->setObjectName(QString::number(kIdMapView));
   m_controls.insert(kIdMapView, m_pMapView);
 }
@@ -54,6 +55,8 @@ QWidget* CSamplePlayerDlg::Control(int id) const {
 }
 
 bool CSamplePlayerDlg::HasControl(int id) const { return m_controls.contains(id); }
+
+QWebEngineView* CSamplePlayerDlg::MapView() const { return m_pMapView; }
 
 void CSamplePlayerDlg::ApplyPlacements(const Placements& placements) {
   for (const Placement& place : placements) {

@@ -2,11 +2,7 @@
 // brightness, panes, telemetry and map follow the new recording. It neither
 // starts playback nor places the panes; the caller does.
 #include <QAbstractButton>
-#include <QCoreApplication>
-#include <QDir>
 #include <QSlider>
-#include <QUrl>
-#include <QWebEngineView>
 #include <algorithm>
 #include <limits>
 
@@ -17,6 +13,7 @@
 #include "catalog/file_list_widget.h"
 #include "playback/sound_volume.h"
 #include "telemetry/gsensor_window.h"
+#include "telemetry/map_view.h"
 #include "telemetry/telemetry_reader.h"
 #include "view/pane_rects.h"
 
@@ -85,12 +82,7 @@ bool CSamplePlayerDlg::OpenRecording(const std::wstring& path) {
     m_nGpsState = 0;
   } else {
     m_nGpsState = 3;
-    if (m_network.IsOnline()) {
-      g_bMapOnline = 1;
-      LoadMapPage();
-    } else {
-      g_bMapOnline = 0;
-    }
+    LoadMapPageIfOnline();
     if (m_nScreenMode == 1 && g_bMapOnline == 1) {
       m_Panes = PanesWithMapInset(m_Panes);
       Control(kIdCameraMap)->show();
@@ -122,9 +114,14 @@ void CSamplePlayerDlg::ApplyWaveOutVolume(int position) {
 void CSamplePlayerDlg::CollapseMapView(const QRect& rect) { m_pMapView->setGeometry(rect); }
 
 void CSamplePlayerDlg::LoadMapPage() {
-  const QString page = QDir(QCoreApplication::applicationDirPath()).filePath("MapView.htm");
-  m_strLoadedMapPage = page;
-  m_pMapView->load(QUrl::fromLocalFile(page));
+  m_strLoadedMapPage = CMapView::PagePath();
+  m_pMapView->Navigate(m_strLoadedMapPage);
+}
+
+bool CSamplePlayerDlg::LoadMapPageIfOnline() {
+  g_bMapOnline = m_network.IsOnline() ? 1 : 0;
+  if (g_bMapOnline == 1) LoadMapPage();
+  return g_bMapOnline == 1;
 }
 
 }  // namespace motrevix

@@ -1,16 +1,24 @@
 // The pane buttons (CH1, CH2, MAP, swap, the two inset boxes, map view): the
 // pane rule decides, the window carries its outcome out.
 #include <QAbstractButton>
-#include <QWebEngineView>
 
 #include "app/control_ids.h"
 #include "app/sample_player_dlg.h"
+#include "telemetry/map_view.h"
 #include "view/pane_buttons.h"
 #include "view/pane_rects.h"
 #include "view/video_hosts.h"
 #include "view/view_globals.h"
 
 namespace motrevix {
+namespace {
+
+// Where "View Map" first puts the map control, online and offline; the pane
+// routine then gives it its final place.
+constexpr QRect kMapBeforeInsetOnline{675, 264, 311, 233};
+constexpr QRect kMapBeforeInsetOffline{675, 60, 320, 240};
+
+}  // namespace
 
 void CSamplePlayerDlg::InstallPaneCommands() {
   for (int id : {kIdCameraFront, kIdCameraRear, kIdCameraMap, kIdSwapPanes, kIdMapCheck,
@@ -42,7 +50,10 @@ void CSamplePlayerDlg::OnPaneButton(int id) {
   if (out.rearCheckEnabled) Control(kIdRearCheck)->setEnabled(*out.rearCheckEnabled);
   if (out.mapCheckEnabled) Control(kIdMapCheck)->setEnabled(*out.mapCheckEnabled);
   if (out.mapPage != MapPageAction::None) {
-    if (m_network.IsOnline())
+    const bool online = m_network.IsOnline();
+    if (out.mapPage == MapPageAction::LoadIfOnline)
+      m_pMapView->setGeometry(online ? kMapBeforeInsetOnline : kMapBeforeInsetOffline);
+    if (online)
       LoadMapPage();
     else if (out.mapPage == MapPageAction::LoadOrCollapse)
       CollapseMapView(kCollapsedMapRect);

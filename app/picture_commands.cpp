@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
+#include "app/app_globals.h"
 #include "app/control_ids.h"
 #include "app/sample_player_dlg.h"
 #include "playback/decoder_params.h"
@@ -75,6 +76,7 @@ void CSamplePlayerDlg::OnGSensorWindow() {
   if (m_pGSensorWnd == nullptr) {
     m_pGSensorWnd = new CGSensorDlg(this);
     m_pGSensorWnd->SetTextData(&m_TextData);
+    m_pGSensorWnd->SetDurationMs(g_llDurationMs);
   }
   m_pGSensorWnd->show();
   m_pGSensorWnd->update();

@@ -51,6 +51,7 @@ class CRecovery;
 class IProcessLauncher;
 }  // namespace repair
 class CGSensorDlg;
+class CMapView;
 class CZoomDlg;
 class CRearViewDlg;
 class CInfoDlg;
@@ -145,10 +146,16 @@ class CSamplePlayerDlg : public QDialog {
   CRearViewDlg* RearHost() const { return m_pRearHost; }
   CGSensorDlg* GSensorWnd() const { return m_pGSensorWnd; }
   CInfoDlg* InfoDlg() const { return m_pInfoDlg; }
-  QWebEngineView* MapView() const { return m_pMapView; }
+  // The map control 1106, as a web view and as the map pane.
+  QWebEngineView* MapView() const;
+  CMapView* MapPane() const { return m_pMapView; }
   bool PlaybackTimerActive() const { return m_playbackTimer.isActive(); }
   // The map page last loaded (empty when none was).
   const QString& LoadedMapPage() const { return m_strLoadedMapPage; }
+  // Loads the map page when the computer reports an Internet connection and
+  // records the answer in g_bMapOnline (1 connected, 0 not); true when loaded.
+  // Choosing a card, opening a folder and opening a recording with GPS call it.
+  bool LoadMapPageIfOnline();
   // Where the information window's link leads, and how it is opened.
   std::function<void(const QString& address)> openAddress;
 
@@ -199,6 +206,8 @@ class CSamplePlayerDlg : public QDialog {
   void InstallPaneCommands();
   void OnPaneButton(int id);
   void InstallPictureCommands();
+  // The speed digits, the map's position and trip and the G-sensor graph.
+  void InstallTelemetryDisplay();
   void OnFlipOrMirror(int id);
   // Flip and mirror as their buttons stand, on every decoder of the open recording.
   void ApplyOrientation();
@@ -238,7 +247,7 @@ class CSamplePlayerDlg : public QDialog {
 
   QHash<int, QWidget*> m_controls;
   catalog::CFileListWidget* m_pFileList = nullptr;
-  QWebEngineView* m_pMapView = nullptr;
+  CMapView* m_pMapView = nullptr;
   QCalendarWidget* m_pCalendar = nullptr;
   QWidget* m_pVideoView1 = nullptr;
   QWidget* m_pVideoView2 = nullptr;

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QSlider>
-#include <QWebEngineView>
 
 #include "app/app_globals.h"
 #include "app/control_ids.h"
@@ -14,6 +13,7 @@
 #include "catalog/file_list_widget.h"
 #include "catalog/name_field.h"
 #include "telemetry/gsensor_window.h"
+#include "telemetry/map_view.h"
 #include "view/pane_rects.h"
 #include "view/video_hosts.h"
 

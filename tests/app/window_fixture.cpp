@@ -4,6 +4,7 @@
 
 #include "app/app_globals.h"
 #include "playback/sound_volume.h"
+#include "telemetry/telemetry_globals.h"
 #include "tests/support/test_support.h"
 
 namespace motrevix::test {
@@ -13,6 +14,7 @@ void MainWindowTest::SetUp() {
   setenv("MOTREVIX_SETTINGS_FILE", (scratch_ / "registry.ini").c_str(), 1);
   ResetAppGlobals();
   ResetViewGlobals();
+  ResetTelemetryGlobals();
   ResetSoundVolume();
 }
 
