@@ -1,8 +1,12 @@
 // The one place where the main window installs its features: each registers its
 // commands with the command router and adds its read-outs. A new feature adds
 // its line here.
+#include <QFile>
+
 #include "app/camera_dialogs.h"
+#include "app/report_feature.h"
 #include "app/sample_player_dlg.h"
+#include "app/snapshot_command.h"
 #include "app/thumbnail_feature.h"
 #include "telemetry/gsensor_marker_readout.h"
 
@@ -15,6 +19,14 @@ void CSamplePlayerDlg::InstallFeatures() {
   InstallPaneCommands();
   InstallPictureCommands();
   InstallCameraDialogs(*this);
+  InstallSnapshotCommand(*this);
+  // The report reads the owner file of the folder the window lists, as the
+  // configuration dialog does. The speed and position keep their start values (0)
+  // until the read-out at the play position keeps them.
+  AddFeature(std::make_shared<CReportFeature>(
+      *this, CReportFeature::Sources{
+                 [this] { return QFile::encodeName(m_strCurrentFolder).toStdString(); },
+                 [] { return CReportFeature::Moment{}; }}));
   AddReadout(std::make_unique<GSensorMarkerReadout>(m_pGSensorWnd));
   // The folder of the last listing; the backdrop is a plain one until the skin's is there.
   AddFeature(std::make_shared<CThumbnailFeature>(
