@@ -1,5 +1,6 @@
 #include "view/report_page.h"
 
+#include <QList>
 #include <QString>
 #include <algorithm>
 #include <charconv>
