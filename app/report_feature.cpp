@@ -61,6 +61,9 @@ void CReportFeature::Print() {
 
   auto printer = std::make_unique<QPrinter>();
   printer->setResolution(kPrintDotsPerInch);
+  // The engine lays the page out on the whole sheet: drawn inside the sheet's
+  // margins it would be shifted and lose its right side.
+  printer->setFullPage(true);
   if (!prompt.SetUpPrinter(*printer)) return;
   m_printer.Print(QString::fromStdString(files.page), std::move(printer));
 }

@@ -280,8 +280,9 @@ TEST_F(PicturesOut, PrintWithoutPlaybackAsksForItAndWritesNothing) {
 }
 
 // The page printed, made into a picture: where the front (bluish) or rear
-// (reddish) picture lies, with its frame-mark band above the tinted part.
-std::optional<FrameMark> MarkOnPage(const QImage& page, Channel channel) {
+// (reddish) picture lies, with its frame-mark band above the tinted part; read
+// at the picture's own size.
+std::optional<FrameMark> MarkOnPage(const QImage& page, Channel channel, QSize pictureSize) {
   QRect tinted;
   for (int y = 0; y < page.height(); ++y)
     for (int x = 0; x < page.width(); ++x) {
@@ -290,9 +291,11 @@ std::optional<FrameMark> MarkOnPage(const QImage& page, Channel channel) {
       if (tint > 40) tinted |= QRect(x, y, 1, 1);
     }
   if (tinted.width() < 100) return std::nullopt;
-  // The band is a tenth of the picture's height, the tinted part the rest.
+  // The band and the grey row below it are a ninth of the tinted part's height.
   const int top = tinted.top() - tinted.height() / 9;
-  return MarkOf(page.copy(QRect(tinted.left(), top, tinted.width(), tinted.bottom() - top + 1)));
+  const QRect shown(tinted.left(), top, tinted.width(), tinted.bottom() - top + 1);
+  return MarkOf(
+      page.copy(shown).scaled(pictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
 TEST_F(PicturesOut, PrintWritesTheReportAndPrintsItWithBothPictures) {
@@ -313,7 +316,9 @@ TEST_F(PicturesOut, PrintWritesTheReportAndPrintsItWithBothPictures) {
   EXPECT_EQ(fs::status(ReportFolder()).permissions(), fs::perms::owner_all);
 
   const std::vector<std::string> lines = Lines(FileText(ReportFolder() / "_MXreport.html"));
-  ASSERT_EQ(lines.size(), 46u);  // 45 lines with a line feed, one of them joined: 44 feeds
+  // 45 lines, 42 and 43 on one (no line feed between them), and nothing after the last feed.
+  ASSERT_EQ(lines.size(), 45u);
+  EXPECT_EQ(lines.back(), "");
   EXPECT_EQ(lines[7], "&nbsp;&nbsp;&nbsp;File name : N_2024_05_17_08_31_05 ");
   EXPECT_EQ(lines[10], "&nbsp;&nbsp;&nbsp;User : &lt;b&gt;Kim &amp; &quot;Lee&quot;&lt;/b&gt; ");
   EXPECT_EQ(lines[13], "&nbsp;&nbsp;&nbsp;Car number : 12&lt;3 ");
@@ -338,18 +343,19 @@ TEST_F(PicturesOut, PrintWritesTheReportAndPrintsItWithBothPictures) {
       QTest::qWaitFor([&] { return FileText(pdf).find("%%EOF") != std::string::npos; }, 60000));
   EXPECT_EQ(FileText(pdf).substr(0, 4), "%PDF");
   EXPECT_TRUE(answers_.messages.empty());
-  const ProcessResult info = Run("pdfinfo", {pdf.string()});
+  const ProcessResult info = test::Run("pdfinfo", {pdf.string()});
   const std::size_t pages = info.out.find("Pages:");
   ASSERT_NE(pages, std::string::npos) << info.out;
   EXPECT_EQ(std::stoi(info.out.substr(pages + 6)), 1) << "a one-page report";
   const fs::path png = scratch_ / "report-page";
-  const ProcessResult made = Run("pdftoppm", {"-r", "100", "-f", "1", "-l", "1", "-singlefile",
-                                              "-png", pdf.string(), png.string()});
+  const ProcessResult made = test::Run(
+      "pdftoppm",
+      {"-r", "100", "-f", "1", "-l", "1", "-singlefile", "-png", pdf.string(), png.string()});
   ASSERT_EQ(made.exitCode, 0) << made.err;
   const QImage page(QString::fromStdString(png.string() + ".png"));
   ASSERT_FALSE(page.isNull());
-  EXPECT_EQ(MarkOnPage(page, Channel::Front), *front);
-  EXPECT_EQ(MarkOnPage(page, Channel::Rear), *rear);
+  EXPECT_EQ(MarkOnPage(page, Channel::Front, kFrontSize), *front);
+  EXPECT_EQ(MarkOnPage(page, Channel::Rear, kRearSize), *rear);
 }
 
 TEST_F(PicturesOut, OneChannelReportHasNoRearPictureNotEvenAnOldOne) {
@@ -365,7 +371,7 @@ TEST_F(PicturesOut, OneChannelReportHasNoRearPictureNotEvenAnOldOne) {
   EXPECT_EQ(window.Button(kIdPlay)->text(), "Play");
   EXPECT_EQ(FilesIn(ReportFolder()), (std::set<std::string>{"_MX_front.bmp", "_MXreport.html"}));
   const std::string page = FileText(ReportFolder() / "_MXreport.html");
-  EXPECT_EQ(Lines(page).size(), 40u);
+  EXPECT_EQ(Lines(page).size(), 39u);  // without lines 29 to 34
   EXPECT_EQ(Lines(page)[7], "&nbsp;&nbsp;&nbsp;File name :  ");
   EXPECT_EQ(Lines(page)[10], "&nbsp;&nbsp;&nbsp;User :  ");  // no user.inf on this card
   EXPECT_EQ(page.find("ch.2"), std::string::npos);
