@@ -364,7 +364,13 @@ TEST_F(PicturesOut, OneChannelReportHasNoRearPictureNotEvenAnOldOne) {
   std::ofstream(ReportFolder() / "_MX_rear.bmp") << "from an earlier report";
   window.m_nCurrentItem = -1;     // no row playing: an empty file name
   answers_.printPdfPath.clear();  // the print dialog is cancelled
+  // No card: the owner file is not looked for in the working folder either.
+  window.m_strCurrentFolder.clear();
+  std::ofstream(scratch_ / "user.inf") << "[UserName]\nIDC_USERNAME=Someone\n";
+  const fs::path workingFolder = fs::current_path();
+  fs::current_path(scratch_);
   window.OnCommand(kIdPrint);
+  fs::current_path(workingFolder);
 
   // Running before, paused after; the play button shows the play face.
   EXPECT_EQ(window.Player().GetState(), PlayState::Paused);
@@ -373,7 +379,7 @@ TEST_F(PicturesOut, OneChannelReportHasNoRearPictureNotEvenAnOldOne) {
   const std::string page = FileText(ReportFolder() / "_MXreport.html");
   EXPECT_EQ(Lines(page).size(), 39u);  // without lines 29 to 34
   EXPECT_EQ(Lines(page)[7], "&nbsp;&nbsp;&nbsp;File name :  ");
-  EXPECT_EQ(Lines(page)[10], "&nbsp;&nbsp;&nbsp;User :  ");  // no user.inf on this card
+  EXPECT_EQ(Lines(page)[10], "&nbsp;&nbsp;&nbsp;User :  ");
   EXPECT_EQ(page.find("ch.2"), std::string::npos);
   ASSERT_EQ(answers_.questions.size(), 1u);
   EXPECT_EQ(answers_.questions[0].text, "print");
