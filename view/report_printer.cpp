@@ -1,7 +1,6 @@
 #include "view/report_printer.h"
 
 #include <QPrinter>
-#include <QTimer>
 #include <QUrl>
 #include <QWebEngineView>
 
@@ -13,6 +12,7 @@ CReportPrinter::~CReportPrinter() = default;
 
 void CReportPrinter::Print(const QString& pagePath, std::unique_ptr<QPrinter> printer) {
   if (Busy() || !printer) return;
+  finished_.reset();
   printer_ = std::move(printer);
   view_ = std::make_unique<QWebEngineView>();
   QWebEngineView* view = view_.get();
@@ -31,9 +31,8 @@ void CReportPrinter::Print(const QString& pagePath, std::unique_ptr<QPrinter> pr
 }
 
 void CReportPrinter::End(bool printed) {
-  // The view is inside its own signal: it goes once control is back in the event loop.
-  QWebEngineView* view = view_.release();
-  view->deleteLater();
+  // The view is inside its own signal here: it goes with the next page or this printer.
+  finished_ = std::move(view_);
   printer_.reset();
   emit Finished(printed);
 }

@@ -34,6 +34,8 @@ class CReportPrinter : public QObject {
 
   std::unique_ptr<QPrinter> printer_;
   std::unique_ptr<QWebEngineView> view_;
+  // The view of the page printed last.
+  std::unique_ptr<QWebEngineView> finished_;
 };
 
 }  // namespace motrevix
