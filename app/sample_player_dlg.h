@@ -120,6 +120,8 @@ class CSamplePlayerDlg : public QDialog {
   void ApplyPlacements(const Placements& placements);
   // Gives a bitmap button its faces (skin bitmap numbers).
   void SetButtonFaces(int id, const FaceSet& faces);
+  // The Play/Pause button's face: the pause face while playing, the play face otherwise.
+  void SetPlayButton(bool showsPause);
 
   // Controls by their identifiers (app/control_ids.h). An identifier without a
   // control, or of another kind, is a programming error and ends the program.
@@ -223,7 +225,6 @@ class CSamplePlayerDlg : public QDialog {
   void OnBrightnessScroll(QSlider* slider);
   void ApplyWaveOutVolume(int position);
   void UpdateTimeReadouts(std::int64_t positionMs, std::int64_t durationMs);
-  void SetPlayButton(bool showsPause);
   void CollapseMapView(const QRect& rect);
   void LoadMapPage();
   // Brightness b on each video channel that has a decoder.
