@@ -136,10 +136,39 @@ HResult CStreamParseFilter::Load(const std::string& path) {
   return kOk;
 }
 
+namespace {
+
+// The earliest key frame at or before `target` (AV_TIME_BASE units) of the picture
+// streams other than the one the demuxer seeks by. Some demuxers (Matroska) place
+// only that stream at a key frame; a channel whose own key frame lies further back
+// would start decoding mid-group and show nothing until its next key frame, past
+// the target. Seeking to the earliest of them gives every channel its key frame.
+std::int64_t EarliestKeyFrameAtOrBefore(AVFormatContext* input, std::int64_t target) {
+  const int seekStream = av_find_default_stream_index(input);
+  std::int64_t earliest = target;
+  for (unsigned i = 0; i < input->nb_streams; ++i) {
+    AVStream* stream = input->streams[i];
+    if (static_cast<int>(i) == seekStream || stream->discard == AVDISCARD_ALL ||
+        stream->codecpar->codec_type != AVMEDIA_TYPE_VIDEO)
+      continue;
+    const std::int64_t at = av_rescale_q(target, AV_TIME_BASE_Q, stream->time_base);
+    const int entry = av_index_search_timestamp(stream, at, AVSEEK_FLAG_BACKWARD);
+    if (entry < 0) continue;
+    const AVIndexEntry* key = avformat_index_get_entry(stream, entry);
+    if (key == nullptr || key->timestamp == AV_NOPTS_VALUE) continue;
+    earliest = std::min(earliest, av_rescale_q(key->timestamp, stream->time_base, AV_TIME_BASE_Q));
+  }
+  return earliest;
+}
+
+}  // namespace
+
 bool CStreamParseFilter::SeekTo(MediaTime time) {
   if (!input_) return false;
   const std::int64_t origin = input_->start_time != AV_NOPTS_VALUE ? input_->start_time : 0;
-  const std::int64_t target = origin + av_rescale(time, AV_TIME_BASE, kUnitsPerSecond);
+  const std::int64_t wanted = origin + av_rescale(time, AV_TIME_BASE, kUnitsPerSecond);
+  // Pictures before the asked time are decoded but not shown (each component's start time).
+  const std::int64_t target = std::max(origin, EarliestKeyFrameAtOrBefore(input_.get(), wanted));
   if (avformat_seek_file(input_.get(), -1, INT64_MIN, target, target, 0) >= 0) return true;
   return av_seek_frame(input_.get(), -1, target, AVSEEK_FLAG_BACKWARD) >= 0 ||
          av_seek_frame(input_.get(), -1, origin, AVSEEK_FLAG_BACKWARD | AVSEEK_FLAG_ANY) >= 0;

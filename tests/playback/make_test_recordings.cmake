@@ -36,5 +36,34 @@ foreach(kind IN LISTS kinds)
     message(FATAL_ERROR "make-recording failed for ${name}: ${err}")
   endif()
 endforeach()
+
+# A recording this project did not write: ffmpeg re-encodes a generated one with
+# key frames every 30 pictures in front and every 45 in the rear (and B-frames in
+# front where the container carries them), so the channels' key frames do not
+# line up.
+set(source "${OUT}/foreign-source.AVI")
+execute_process(
+  COMMAND "${GENERATOR}" --out "${source}" --channels 2 --video h264 --audio aac --seconds 4
+          --front 160x120 --rear 160x120 --telemetry off
+  RESULT_VARIABLE result ERROR_VARIABLE err OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "make-recording failed for the foreign source: ${err}")
+endif()
+foreach(container mp4 mkv avi)
+  set(bframes -bf:v:0 2 -bf:v:1 0)
+  if(container STREQUAL "avi")
+    set(bframes -bf 0)
+  endif()
+  execute_process(
+    COMMAND ffmpeg -v error -y -i "${source}" -map 0:v:0 -map 0:v:1 -map 0:a -c:v libx264
+            -preset veryfast -crf 12 -g:v:0 30 -g:v:1 45 -keyint_min 1000 -sc_threshold 0
+            ${bframes} -fps_mode passthrough -c:a copy "${OUT}/foreign_gop30_45.${container}"
+    RESULT_VARIABLE result ERROR_VARIABLE err OUTPUT_QUIET)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "ffmpeg failed for the foreign ${container} recording: ${err}")
+  endif()
+endforeach()
+file(REMOVE "${source}")
+
 list(LENGTH kinds count)
-message(STATUS "made ${count} recordings in ${OUT}")
+message(STATUS "made ${count} recordings and three foreign ones in ${OUT}")

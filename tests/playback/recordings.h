@@ -11,6 +11,13 @@
 
 #include "tools/frame_pattern/frame_pattern.h"
 
+namespace motrevix::pattern {
+// Failing expectations print "frame 45 rear", not the object's bytes.
+inline void PrintTo(const FrameMark& mark, std::ostream* os) {
+  *os << "frame " << mark.frameNumber << (mark.channel == Channel::Rear ? " rear" : " front");
+}
+}  // namespace motrevix::pattern
+
 namespace motrevix::test {
 
 struct RecordingKind {
