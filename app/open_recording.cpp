@@ -127,4 +127,10 @@ void CSamplePlayerDlg::LoadMapPage() {
   m_pMapView->load(QUrl::fromLocalFile(page));
 }
 
+void CSamplePlayerDlg::ReloadMapAfterSourceChoice() {
+  // The one place where choosing a card or opening a folder reaches the map pane.
+  g_bMapOnline = m_network.IsOnline() ? 1 : 0;
+  if (g_bMapOnline == 1) LoadMapPage();
+}
+
 }  // namespace motrevix

@@ -67,6 +67,8 @@ struct MainWindowOptions {
   std::function<void(QDialog& dialog)> runModal;
   // The volumes the format dialog offers; unset: the removable devices.
   std::function<std::unique_ptr<IVolumeSource>()> formatVolumes;
+  // The entries the drive dialog offers; unset: the mounted removable cards.
+  std::function<std::vector<QString>()> driveEntries;
 };
 
 class CSamplePlayerDlg : public QDialog {
@@ -119,6 +121,12 @@ class CSamplePlayerDlg : public QDialog {
   void ApplyPlacements(const Placements& placements);
   // Gives a bitmap button its faces (skin bitmap numbers).
   void SetButtonFaces(int id, const FaceSet& faces);
+  // Opens the row's recording and plays it, the row becoming the played one (a
+  // double-click on the row, Next, Previous, the time filters).
+  void OpenRowAndPlay(int row);
+  // A card was chosen or a folder opened: the map page is reloaded when the
+  // computer is online, and g_bMapOnline records the check.
+  void ReloadMapAfterSourceChoice();
 
   // Controls by their identifiers (app/control_ids.h). An identifier without a
   // control, or of another kind, is a programming error and ends the program.
@@ -220,7 +228,6 @@ class CSamplePlayerDlg : public QDialog {
   // Brightness b on each video channel that has a decoder.
   void ApplyBrightness(int b);
   bool PlayFromStoppedState();
-  void OpenRowAndPlay(int row);
   // The pipeline object's play state, or -1 without one.
   int CurrentPlayState() const;
   QString RowPath(int row) const;
