@@ -1,5 +1,6 @@
 #include "catalog/select_drive_dlg.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>

@@ -22,6 +22,7 @@
 #include "app/scroll_codes.h"
 #include "catalog/card_selection.h"
 #include "catalog/catalog_globals.h"
+#include "catalog/category_buttons.h"
 #include "catalog/drive_entries.h"
 #include "catalog/file_list_widget.h"
 #include "catalog/select_drive_dlg.h"
@@ -374,7 +375,9 @@ TEST_F(FileListTest, CommandsListTheirRowsAndKeepOrForgetThePlayedRow) {
     window_.reset();
     catalog::ResetCatalogGlobals();
     CSamplePlayerDlg& window = CardWindow();
-    if (c.card) ASSERT_TRUE(ChooseCard(window));
+    if (c.card) {
+      ASSERT_TRUE(ChooseCard(window));
+    }
     for (const Step& step : c.steps) step(window);
     EXPECT_EQ(c.sorted ? SortedRows() : Rows(), c.rows);
     EXPECT_EQ(window.m_nCurrentItem, c.currentItem);
@@ -495,7 +498,9 @@ TEST_F(FileListTest, TypedTextSelectsAFolderOrCountsAsCancel) {
     EXPECT_EQ(catalog::g_szCardRoot, c.selects ? typed.string() + "/" : rootBefore);
     EXPECT_EQ(catalog::g_strSelectedDrive.toStdString(), c.selects ? c.text : driveBefore);
     ASSERT_EQ(prompt_.messages.size(), c.selects ? 0u : 1u);
-    if (!c.selects) EXPECT_EQ(prompt_.messages[0].text, "Please check the SD card drive.");
+    if (!c.selects) {
+      EXPECT_EQ(prompt_.messages[0].text, "Please check the SD card drive.");
+    }
   }
   window.OnCommand(kIdCategoryEvent);
   EXPECT_EQ(window.m_strCurrentFolder.toStdString(), typed.string() + "/Event");

@@ -50,7 +50,9 @@ TEST(CardSelection, TheChosenTextGivesACardRootOnlyForAnExistingAbsoluteFolder) 
     SCOPED_TRACE("text '" + c.text + "'");
     const std::optional<QString> cardRoot = CardRootOfDriveText(QString::fromStdString(c.text));
     ASSERT_EQ(cardRoot.has_value(), c.cardRoot.has_value());
-    if (cardRoot) EXPECT_EQ(cardRoot->toStdString(), *c.cardRoot);
+    if (cardRoot) {
+      EXPECT_EQ(cardRoot->toStdString(), *c.cardRoot);
+    }
   }
 }
 

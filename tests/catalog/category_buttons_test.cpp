@@ -79,7 +79,9 @@ TEST(CategoryCommands, EachCategoryListsItsFolderOfTheChosenCardOnly) {
     SCOPED_TRACE(c.name);
     const CategoryCommandPlan plan = PlanCategoryCommand(c.category, c.source);
     EXPECT_EQ(plan.lists, c.folder.has_value());
-    if (c.folder) EXPECT_EQ(plan.folder.toStdString(), *c.folder);
+    if (c.folder) {
+      EXPECT_EQ(plan.folder.toStdString(), *c.folder);
+    }
     EXPECT_EQ(plan.forgetsPlayedRow, c.forgetsPlayedRow);
     EXPECT_EQ(AsMap(plan.faces), c.faces);
   }
