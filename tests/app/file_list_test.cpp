@@ -20,6 +20,7 @@
 #include "app/control_ids.h"
 #include "app/qt_user_prompt.h"
 #include "app/scroll_codes.h"
+#include "app/source_choice.h"
 #include "catalog/card_selection.h"
 #include "catalog/catalog_globals.h"
 #include "catalog/category_buttons.h"
@@ -563,6 +564,20 @@ TEST_F(FileListTest, FolderOpenListsAFolderButRefusesTheCardRoot) {
   ASSERT_TRUE(ChooseCard(window));
   window.OnCommand(kIdCategoryEvent);
   EXPECT_EQ(Rows(), kEventTitles);
+}
+
+// The folder named on the command line is the chosen card: listed whole, with
+// the categories working on it, and nothing stopped or reloaded.
+TEST_F(FileListTest, AFolderNamedAtStartIsTheChosenCard) {
+  CSamplePlayerDlg& window = CardWindow(std::nullopt, true);
+  ListCard(window, catalog::DriveEntryText(CardRoot()), CardRoot());
+  EXPECT_EQ(Rows(), kAllTitles);
+  EXPECT_EQ(catalog::g_bCardSelected, 1);
+  EXPECT_EQ(catalog::g_szCardRoot, card_.string() + "/");
+  EXPECT_EQ(Faces(kIdCategoryAll), kAllSelected);
+  EXPECT_TRUE(window.LoadedMapPage().isEmpty());
+  window.OnCommand(kIdCategoryParking);
+  EXPECT_EQ(Rows(), kParkTitles);
 }
 
 // The mount table loses the card while its root is listed: the list empties and
