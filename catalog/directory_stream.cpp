@@ -7,6 +7,8 @@
 #include <QFile>
 #include <cstring>
 
+#include "platform/unique_fd.h"
+
 namespace motrevix::catalog {
 namespace {
 
@@ -32,12 +34,11 @@ DirectoryStream::DirectoryStream(const QString& folder)
                           : open(QFile::encodeName(folder).constData(), kDirectoryOpenFlags)) {}
 
 DirectoryStream::DirectoryStream(int fd) {
-  if (fd < 0) return;
-  DIR* dir = fdopendir(fd);
-  if (dir == nullptr) {
-    close(fd);
-    return;
-  }
+  UniqueFd owned(fd);
+  if (!owned.Valid()) return;
+  DIR* dir = fdopendir(owned.Get());
+  if (dir == nullptr) return;  // the descriptor is still ours, and closes here
+  owned.Release();             // the stream closes it from now on
   m_pDir.reset(dir);
 }
 

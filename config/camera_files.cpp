@@ -8,7 +8,7 @@
 
 #include "config/file_messages.h"
 #include "config/setup_defaults.h"
-#include "config/unique_fd.h"
+#include "platform/unique_fd.h"
 
 namespace motrevix::config {
 

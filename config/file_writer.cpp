@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "config/unique_fd.h"
+#include "platform/unique_fd.h"
 
 namespace motrevix::config {
 

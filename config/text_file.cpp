@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-#include "config/unique_fd.h"
+#include "platform/unique_fd.h"
 
 namespace motrevix::config {
 

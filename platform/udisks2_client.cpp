@@ -11,7 +11,7 @@
 #include <QDBusVariant>
 #include <QVariantMap>
 
-#include "platform/volume_fd.h"
+#include "platform/unique_fd.h"
 #include "platform/volume_fd_raw.h"
 
 namespace motrevix {
@@ -92,9 +92,9 @@ VolumeOpenResult UDisks2Client::OpenDevice(const std::string& devicePath) {
   const auto passed = qdbus_cast<QDBusUnixFileDescriptor>(reply.arguments().value(0));
   if (!passed.isValid()) return Refused("udisks2 sent no file descriptor for " + devicePath);
   // The message owns its descriptor; keep a copy of our own.
-  VolumeFd fd(::fcntl(passed.fileDescriptor(), F_DUPFD_CLOEXEC, 0));
+  UniqueFd fd(::fcntl(passed.fileDescriptor(), F_DUPFD_CLOEXEC, 0));
   struct stat info {};
-  if (!fd.IsOpen() || ::fstat(fd.Get(), &info) != 0)
+  if (!fd.Valid() || ::fstat(fd.Get(), &info) != 0)
     return Refused("the descriptor udisks2 sent for " + devicePath + " is unusable");
   // A block device normally; a regular file when the service hands out an image.
   const RawVolumeKind kind =

@@ -13,7 +13,7 @@ namespace motrevix {
 
 std::string ErrnoText(int error) { return std::strerror(error); }
 
-FdRawVolume::FdRawVolume(VolumeFd fd, RawVolumeKind kind, std::string name)
+FdRawVolume::FdRawVolume(UniqueFd fd, RawVolumeKind kind, std::string name)
     : m_fd(std::move(fd)), m_kind(kind), m_strName(std::move(name)) {
   if (m_kind == RawVolumeKind::ImageFile) m_llImageBytes = LengthBytes();
 }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/volume_fd.h"
+#include "platform/unique_fd.h"
 #include "platform/volume_types.h"
 
 namespace motrevix {
@@ -12,7 +12,7 @@ enum class RawVolumeKind { BlockDevice, ImageFile };
 
 class FdRawVolume final : public IRawVolume {
  public:
-  FdRawVolume(VolumeFd fd, RawVolumeKind kind, std::string name);
+  FdRawVolume(UniqueFd fd, RawVolumeKind kind, std::string name);
 
   std::uint64_t LengthBytes() override;
   bool Lock(std::string& reason) override;
@@ -21,7 +21,7 @@ class FdRawVolume final : public IRawVolume {
   bool Unlock(std::string& reason) override;
 
  private:
-  VolumeFd m_fd;
+  UniqueFd m_fd;
   RawVolumeKind m_kind;
   std::string m_strName;
   std::uint64_t m_llImageBytes = 0;  // an image's length when opened: writes stay inside it

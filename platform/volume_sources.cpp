@@ -7,7 +7,7 @@
 
 #include <cerrno>
 
-#include "platform/volume_fd.h"
+#include "platform/unique_fd.h"
 #include "platform/volume_fd_raw.h"
 
 namespace motrevix {
@@ -42,9 +42,9 @@ struct LengthProbe {
 
 // Shared read access and a non-zero length: a reader without a card fails here.
 LengthProbe ProbeBlockDevice(const std::string& devicePath) {
-  VolumeFd probe(::open(devicePath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  UniqueFd probe(::open(devicePath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   LengthProbe result;
-  if (!probe.IsOpen()) {
+  if (!probe.Valid()) {
     result.permissionDenied = errno == EACCES || errno == EPERM;
     return result;
   }
@@ -59,8 +59,8 @@ std::uint64_t ProbeBlockDeviceLength(const std::string& devicePath) {
 }  // namespace
 
 VolumeOpenResult OpenBlockDeviceForWriting(const std::string& devicePath) {
-  VolumeFd fd(::open(devicePath.c_str(), O_RDWR | O_EXCL | O_CLOEXEC));
-  if (!fd.IsOpen()) {
+  UniqueFd fd(::open(devicePath.c_str(), O_RDWR | O_EXCL | O_CLOEXEC));
+  if (!fd.Valid()) {
     const int error = errno;
     if (error == EBUSY)
       return Refused(VolumeOpenStatus::Busy,
@@ -78,8 +78,8 @@ VolumeOpenResult OpenBlockDeviceForWriting(const std::string& devicePath) {
 }
 
 VolumeOpenResult OpenImageFileForWriting(const std::string& imagePath) {
-  VolumeFd fd(::open(imagePath.c_str(), O_RDWR | O_CLOEXEC));
-  if (!fd.IsOpen()) {
+  UniqueFd fd(::open(imagePath.c_str(), O_RDWR | O_CLOEXEC));
+  if (!fd.Valid()) {
     const int error = errno;
     return Refused(VolumeOpenStatus::Failed, OpenFailureText(imagePath, error), error);
   }
@@ -123,8 +123,8 @@ VolumeOpenResult SingleBlockDeviceSource::OpenForWriting(const VolumeCandidate& 
 std::vector<VolumeCandidate> ImageFileSource::FindCandidates() {
   std::vector<VolumeCandidate> candidates;
   for (const auto& image : m_images) {
-    VolumeFd probe(::open(image.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!probe.IsOpen()) continue;
+    UniqueFd probe(::open(image.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!probe.Valid()) continue;
     struct stat info {};
     if (::fstat(probe.Get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0) continue;
     candidates.push_back({image.string(), static_cast<std::uint64_t>(info.st_size), {}});

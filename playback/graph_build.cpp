@@ -24,6 +24,25 @@ std::shared_ptr<T> As(const std::shared_ptr<CBaseFilter>& filter) {
 
 }  // namespace
 
+struct CPlaybackGraph::ChainNames {
+  const char* audioDecoder;
+  std::array<const char*, kMaxChannels> decoder;
+  std::array<const char*, kMaxChannels> converter;
+  std::array<const char*, kMaxChannels> renderer;
+};
+
+namespace {
+const CPlaybackGraph::ChainNames kOneChannel{"COREAAC AUDIO",
+                                             {"FFDShow Decoder1", nullptr},
+                                             {"Color Space Convertor 1", nullptr},
+                                             {"Mixing Renderer9", nullptr}};
+const CPlaybackGraph::ChainNames kTwoChannels{
+    "CoreAAC Decoder",
+    {"FFDShow Decoder1", "FFDShow Decoder2"},
+    {"Color Space Convertor 1", "Color Space Convertor 2"},
+    {"Mixing Renderer9-1", "Mixing Renderer9-2"}};
+}  // namespace
+
 HResult CPlaybackGraph::Create(std::string_view id, const char* name,
                                std::shared_ptr<CBaseFilter>* out) {
   const HResult created = CreateComponent(id, m_options, out);
@@ -59,8 +78,8 @@ HResult CPlaybackGraph::Build(const std::string& path) {
   m_nChannelCount = rules::CountVideoPins(names);
   // A file with no picture, or more than two, is not a recording of this camera:
   // report it as not loadable rather than as an open file that never plays.
-  if (m_nChannelCount == 1) return BuildOneChannel();
-  if (m_nChannelCount == 2) return BuildTwoChannels();
+  if (m_nChannelCount == 1) return BuildChannels(kOneChannel);
+  if (m_nChannelCount == 2) return BuildChannels(kTwoChannels);
   return kFalse;
 }
 
@@ -127,56 +146,37 @@ void CPlaybackGraph::ConnectAudioChain() {
   }
 }
 
-HResult CPlaybackGraph::BuildOneChannel() {
-  if (const HResult hr = AddAudioChain("COREAAC AUDIO"); hr < 0) return hr;
-  if (const HResult hr = CreateAs(clsid::kVideoDecoder, "FFDShow Decoder1", &m_pDecoder1); hr < 0)
-    return hr;
-  if (const HResult hr = CreateAs(clsid::kColourConverter, "Color Space Convertor 1", &m_pColour1);
-      hr < 0)
-    return hr;
-  if (const HResult hr = CreateAs(clsid::kVideoRenderer, "Mixing Renderer9", &m_pRenderer1); hr < 0)
-    return hr;
-  if (const HResult hr = SetUpRenderer(m_pRenderer1.get(), m_pFrontWindow, true); hr != kOk)
-    return hr;
+HResult CPlaybackGraph::BuildChannels(const ChainNames& names) {
+  if (const HResult hr = AddAudioChain(names.audioDecoder); hr < 0) return hr;
+  const auto count = static_cast<std::size_t>(m_nChannelCount);
+  // Created in this order: every decoder, every converter, every renderer.
+  for (std::size_t i = 0; i < count; ++i)
+    if (const HResult hr = CreateAs(clsid::kVideoDecoder, names.decoder[i], &m_chains[i].decoder);
+        hr < 0)
+      return hr;
+  for (std::size_t i = 0; i < count; ++i)
+    if (const HResult hr =
+            CreateAs(clsid::kColourConverter, names.converter[i], &m_chains[i].colour);
+        hr < 0)
+      return hr;
+  for (std::size_t i = 0; i < count; ++i)
+    if (const HResult hr =
+            CreateAs(clsid::kVideoRenderer, names.renderer[i], &m_chains[i].renderer);
+        hr < 0)
+      return hr;
+  // The front picture is drawn without a border, the rear one with it.
+  for (std::size_t i = 0; i < count; ++i)
+    if (const HResult hr = SetUpRenderer(m_chains[i].renderer.get(), m_chains[i].window, i == 0);
+        hr != kOk)
+      return hr;
   m_llCachedDuration = 0;
   ConnectAudioChain();
-  ConnectFilters(m_pSource.get(), m_pDecoder1.get());
-  ConnectFilters(m_pDecoder1.get(), m_pColour1.get());
-  ConnectFilters(m_pColour1.get(), m_pRenderer1.get());
-  return FinishBuild();
-}
-
-HResult CPlaybackGraph::BuildTwoChannels() {
-  if (const HResult hr = AddAudioChain("CoreAAC Decoder"); hr < 0) return hr;
-  // Created in this order: both decoders, both converters, both renderers.
-  if (const HResult hr = CreateAs(clsid::kVideoDecoder, "FFDShow Decoder1", &m_pDecoder1); hr < 0)
-    return hr;
-  if (const HResult hr = CreateAs(clsid::kVideoDecoder, "FFDShow Decoder2", &m_pDecoder2); hr < 0)
-    return hr;
-  if (const HResult hr = CreateAs(clsid::kColourConverter, "Color Space Convertor 1", &m_pColour1);
-      hr < 0)
-    return hr;
-  if (const HResult hr = CreateAs(clsid::kColourConverter, "Color Space Convertor 2", &m_pColour2);
-      hr < 0)
-    return hr;
-  if (const HResult hr = CreateAs(clsid::kVideoRenderer, "Mixing Renderer9-1", &m_pRenderer1);
-      hr < 0)
-    return hr;
-  if (const HResult hr = CreateAs(clsid::kVideoRenderer, "Mixing Renderer9-2", &m_pRenderer2);
-      hr < 0)
-    return hr;
-  if (const HResult hr = SetUpRenderer(m_pRenderer1.get(), m_pFrontWindow, true); hr != kOk)
-    return hr;
-  if (const HResult hr = SetUpRenderer(m_pRenderer2.get(), m_pRearWindow, false); hr != kOk)
-    return hr;
-  m_llCachedDuration = 0;
-  ConnectAudioChain();
-  ConnectFilters(m_pSource.get(), m_pDecoder1.get());
-  ConnectFilters(m_pDecoder1.get(), m_pColour1.get());
-  ConnectFilters(m_pColour1.get(), m_pRenderer1.get());
-  ConnectFilters(m_pSource.get(), m_pDecoder2.get());
-  ConnectFilters(m_pDecoder2.get(), m_pColour2.get());
-  ConnectFilters(m_pColour2.get(), m_pRenderer2.get());
+  for (std::size_t i = 0; i < count; ++i) {
+    const VideoChain& chain = m_chains[i];
+    ConnectFilters(m_pSource.get(), chain.decoder.get());
+    ConnectFilters(chain.decoder.get(), chain.colour.get());
+    ConnectFilters(chain.colour.get(), chain.renderer.get());
+  }
   return FinishBuild();
 }
 
@@ -185,9 +185,9 @@ HResult CPlaybackGraph::FinishBuild() {
   MediaTime duration = 0;
   GetDuration(&duration);
   // No first picture (nothing decodable before the end): the file cannot be played.
-  if (!m_pRenderer1 ||
-      m_pRenderer1->PinsOf(PinDirection::Input).front()->ConnectedTo() == nullptr ||
-      !m_pRenderer1->HasPresented())
+  const CVideoRendererFilter* front = m_chains[0].renderer.get();
+  if (front == nullptr || front->PinsOf(PinDirection::Input).front()->ConnectedTo() == nullptr ||
+      !front->HasPresented())
     return kFalse;
   return kOk;
 }

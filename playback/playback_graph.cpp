@@ -1,6 +1,8 @@
 #include "playback/playback_graph.h"
 
 #include <QRect>
+#include <optional>
+#include <vector>
 
 #include "playback/colour_converter_filter.h"
 #include "playback/filter_graph.h"
@@ -23,30 +25,34 @@ CPlaybackGraph::CPlaybackGraph(int renderLayout, IVideoSurface* frontWindow,
 
 CPlaybackGraph::CPlaybackGraph(int renderLayout, std::shared_ptr<SurfaceSlot> frontWindow,
                                std::shared_ptr<SurfaceSlot> rearWindow, ComponentOptions options)
-    : m_options(std::move(options)),
-      m_nRenderLayout(renderLayout),
-      m_pFrontWindow(std::move(frontWindow)),
-      m_pRearWindow(std::move(rearWindow)) {}
+    : m_options(std::move(options)), m_nRenderLayout(renderLayout) {
+  m_chains[0].window = std::move(frontWindow);
+  m_chains[1].window = std::move(rearWindow);
+}
 
 CPlaybackGraph::~CPlaybackGraph() { Teardown(); }
 
 void CPlaybackGraph::Teardown() {
-  m_nState = PlayState::Stopped;
+  m_nState = *rules::NextState(m_nState, rules::Command::Teardown);
   if (!m_pGraph) return;
-  const std::shared_ptr<CBaseFilter> named[] = {m_pAudioRenderer, m_pRenderer1, m_pRenderer2,
-                                                m_pDecoder1,      m_pDecoder2,  m_pAudioDecoder,
-                                                m_pSource,        m_pColour1,   m_pColour2};
+  // Sound renderer, renderers, decoders, sound decoder, source, converters: in this order.
+  std::vector<std::shared_ptr<CBaseFilter>> named{m_pAudioRenderer};
+  for (const VideoChain& chain : m_chains) named.push_back(chain.renderer);
+  for (const VideoChain& chain : m_chains) named.push_back(chain.decoder);
+  named.push_back(m_pAudioDecoder);
+  named.push_back(m_pSource);
+  for (const VideoChain& chain : m_chains) named.push_back(chain.colour);
   for (const auto& filter : named)
     if (filter) m_pGraph->RemoveFilter(filter.get());
+  named.clear();
   m_pAudioRenderer.reset();
-  m_pRenderer1.reset();
-  m_pRenderer2.reset();
-  m_pDecoder1.reset();
-  m_pDecoder2.reset();
   m_pAudioDecoder.reset();
   m_pSource.reset();
-  m_pColour1.reset();
-  m_pColour2.reset();
+  for (VideoChain& chain : m_chains) {
+    chain.renderer.reset();
+    chain.decoder.reset();
+    chain.colour.reset();
+  }
   // Whatever else is left: remove the components that have no connection.
   for (const auto& filter : m_pGraph->EnumFilters()) {
     bool connected = false;
@@ -59,7 +65,8 @@ void CPlaybackGraph::Teardown() {
 
 HResult CPlaybackGraph::Run() {
   if (!m_bEnabled) return kRefused;
-  if (!rules::NextState(m_nState, rules::Command::Run)) return kWrongState;
+  const std::optional<PlayState> next = rules::NextState(m_nState, rules::Command::Run);
+  if (!next) return kWrongState;
   if (!m_pGraph) return kFail;
   MediaTime position = 0;
   MediaTime duration = 0;
@@ -68,32 +75,35 @@ HResult CPlaybackGraph::Run() {
   m_fRate = rules::RunRate(m_fRate);
   m_pGraph->SetRate(m_fRate);
   m_pGraph->Run();
-  m_nState = PlayState::Running;
+  m_nState = *next;
   if (m_pAudioRenderer) m_pAudioRenderer->put_Balance(0);
   return kOk;
 }
 
 HResult CPlaybackGraph::Pause() {
   if (!m_bEnabled) return kRefused;
+  const std::optional<PlayState> next = rules::NextState(m_nState, rules::Command::Pause);
+  if (!next) return kWrongState;
   if (!m_pGraph) return kFail;
   m_pGraph->Pause();
-  m_nState = PlayState::Paused;
+  m_nState = *next;
   return kOk;
 }
 
 HResult CPlaybackGraph::Stop() {
   if (!m_bEnabled) return kRefused;
-  if (!rules::NextState(m_nState, rules::Command::Stop)) return kWrongState;
+  const std::optional<PlayState> next = rules::NextState(m_nState, rules::Command::Stop);
+  if (!next) return kWrongState;
   if (!m_pGraph) return kFail;
   m_pGraph->Stop();
-  m_nState = PlayState::Stopped;
+  m_nState = *next;
   return kOk;
 }
 
 HResult CPlaybackGraph::StopWhenReady() {
   if (!m_pGraph) return kFail;
   const HResult result = m_pGraph->StopWhenReady(kCueTimeoutMs);
-  m_nState = PlayState::Stopped;
+  m_nState = *rules::NextState(m_nState, rules::Command::StopWhenReady);
   m_bReady = true;
   return result;
 }
@@ -104,7 +114,7 @@ bool CPlaybackGraph::FrameStep() {
 }
 
 void CPlaybackGraph::Repaint() {
-  if (m_pRenderer1) m_pRenderer1->RepaintVideo();
+  if (m_chains[0].renderer) m_chains[0].renderer->RepaintVideo();
 }
 
 void CPlaybackGraph::UpdateVideoRects() {
@@ -115,8 +125,8 @@ void CPlaybackGraph::UpdateVideoRects() {
     renderer->SetVideoPosition(QRect(QPoint(0, 0), client));
     renderer->RepaintVideo();
   };
-  update(m_pRenderer1.get(), m_pFrontWindow);
-  if (m_nRenderLayout == 2) update(m_pRenderer2.get(), m_pRearWindow);
+  update(m_chains[0].renderer.get(), m_chains[0].window);
+  if (m_nRenderLayout == 2) update(m_chains[1].renderer.get(), m_chains[1].window);
 }
 
 void CPlaybackGraph::Reattach(IVideoSurface* frontWindow, IVideoSurface* rearWindow) {
@@ -128,8 +138,8 @@ void CPlaybackGraph::Reattach(IVideoSurface* frontWindow, IVideoSurface* rearWin
     renderer->SetVideoClippingSlot(held);
     renderer->SetVideoPosition(QRect(QPoint(0, 0), surface->ClientSize()));
   };
-  repoint(m_pRenderer1.get(), m_pFrontWindow, frontWindow);
-  repoint(m_pRenderer2.get(), m_pRearWindow, rearWindow);
+  repoint(m_chains[0].renderer.get(), m_chains[0].window, frontWindow);
+  repoint(m_chains[1].renderer.get(), m_chains[1].window, rearWindow);
 }
 
 HResult CPlaybackGraph::GetDuration(MediaTime* duration) {
@@ -162,14 +172,21 @@ bool CPlaybackGraph::HasTelemetryTrack() const {
   return m_pSource && m_pSource->HasTelemetryTrack();
 }
 
+const CPlaybackGraph::VideoChain* CPlaybackGraph::ChainOf(int channel) const {
+  if (channel < 1 || channel > kMaxChannels) return nullptr;
+  return &m_chains[static_cast<std::size_t>(channel - 1)];
+}
+
 CVideoDecoderFilter* CPlaybackGraph::GetDecoder(int channel) const {
-  return channel == 1 ? m_pDecoder1.get() : channel == 2 ? m_pDecoder2.get() : nullptr;
+  const VideoChain* chain = ChainOf(channel);
+  return chain ? chain->decoder.get() : nullptr;
 }
 
 IDecoderParams* CPlaybackGraph::GetDecoderParams(int channel) const { return GetDecoder(channel); }
 
 CVideoRendererFilter* CPlaybackGraph::GetRenderer(int channel) const {
-  return channel == 1 ? m_pRenderer1.get() : channel == 2 ? m_pRenderer2.get() : nullptr;
+  const VideoChain* chain = ChainOf(channel);
+  return chain ? chain->renderer.get() : nullptr;
 }
 
 VideoChannelInfo CPlaybackGraph::GetVideoInfo(int channel) const {

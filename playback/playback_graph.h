@@ -3,6 +3,7 @@
 // state and a few cached values. Built by Build (graph_build.cpp); driven by the
 // controller and, for run, pause, stop, frame step and repaint, by the main window.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -100,9 +101,12 @@ class CPlaybackGraph {
   // The stream has ended on every renderer.
   bool ReachedEnd() const;
 
+  // The names the components of each chain carry, by channel count (graph_build.cpp).
+  struct ChainNames;
+  static constexpr int kMaxChannels = 2;
+
  private:
-  HResult BuildOneChannel();
-  HResult BuildTwoChannels();
+  HResult BuildChannels(const ChainNames& names);
   HResult AddAudioChain(const char* decoderName);
   HResult Create(std::string_view id, const char* name, std::shared_ptr<CBaseFilter>* out);
   // Create, keeping the component as its own type (used only where the graph is built).
@@ -117,17 +121,20 @@ class CPlaybackGraph {
   ComponentOptions m_options;
   std::unique_ptr<CFilterGraph> m_pGraph;
   std::shared_ptr<CStreamParseFilter> m_pSource;
-  std::shared_ptr<CVideoDecoderFilter> m_pDecoder1;
-  std::shared_ptr<CVideoDecoderFilter> m_pDecoder2;
+  // One picture chain per channel: source -> decoder -> colour converter -> renderer ->
+  // window. Index 0 is the front channel (1), index 1 the rear (2).
+  struct VideoChain {
+    std::shared_ptr<CVideoDecoderFilter> decoder;
+    std::shared_ptr<CColourConverterFilter> colour;
+    std::shared_ptr<CVideoRendererFilter> renderer;
+    std::shared_ptr<SurfaceSlot> window;
+  };
+  const VideoChain* ChainOf(int channel) const;
+
+  std::array<VideoChain, kMaxChannels> m_chains;
   std::shared_ptr<CAacDecoderFilter> m_pAudioDecoder;
   std::shared_ptr<CSoundRendererFilter> m_pAudioRenderer;
-  std::shared_ptr<CColourConverterFilter> m_pColour1;
-  std::shared_ptr<CColourConverterFilter> m_pColour2;
-  std::shared_ptr<CVideoRendererFilter> m_pRenderer1;
-  std::shared_ptr<CVideoRendererFilter> m_pRenderer2;
   int m_nRenderLayout;
-  std::shared_ptr<SurfaceSlot> m_pFrontWindow;
-  std::shared_ptr<SurfaceSlot> m_pRearWindow;
   bool m_bEnabled = true;
   bool m_bReady = false;
   float m_fRate = 1.0f;

@@ -18,6 +18,7 @@
 #include "catalog/catalog_globals.h"
 #include "catalog/listing_state.h"
 #include "catalog/recording_listing.h"
+#include "platform/unique_fd.h"
 #include "tools/cli/cli_commands.h"
 
 namespace motrevix::cli {
@@ -140,9 +141,8 @@ bool ParseArgs(const Args& args, ScanRequest& request, std::ostream& err) {
 // The listings say nothing about a folder they cannot read; a terminal user is
 // told. Returns the reason, or nothing when the folder can be read.
 std::optional<std::string> UnreadableReason(const std::string& folder) {
-  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return std::string(std::strerror(errno));
-  close(fd);
+  const UniqueFd fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!fd.Valid()) return std::string(std::strerror(errno));
   return std::nullopt;
 }
 
