@@ -1,9 +1,8 @@
 #include "app/camera_dialogs.h"
 
-#include <QFile>
-
 #include "app/control_ids.h"
 #include "app/sample_player_dlg.h"
+#include "catalog/card_selection.h"
 #include "config/file_writer.h"
 #include "config/tabset_dlg.h"
 #include "format/fat32_formatter_dlg.h"
@@ -20,13 +19,12 @@ void RunModal(CSamplePlayerDlg& window, QDialog& dialog) {
 }
 
 void OpenConfiguration(CSamplePlayerDlg& window) {
-  // The card root is the folder the window lists.
-  if (window.m_strCurrentFolder.isEmpty()) {
+  if (catalog::g_bCardSelected != 1) {
     window.Prompt().ShowMessage("Please select the SD card drive.", "Motrevix",
                                 MessageIcon::Exclamation);
     return;
   }
-  const std::filesystem::path cardRoot = QFile::encodeName(window.m_strCurrentFolder).toStdString();
+  const std::filesystem::path cardRoot = catalog::g_szCardRoot;
   config::ReplacingFileWriter writer;
   config::CTabsetDlg dialog(cardRoot, config::CardRootIdentity{}, window.Prompt(), writer,
                             QDateTime::currentDateTime(), &window);

@@ -1,13 +1,15 @@
 // The one place where the main window installs its features: each registers its
 // commands with the command router and adds its read-outs. A new feature adds
 // its line here.
-#include <QFile>
-
 #include "app/camera_dialogs.h"
+#include "app/file_list_commands.h"
 #include "app/report_feature.h"
 #include "app/sample_player_dlg.h"
 #include "app/snapshot_command.h"
+#include "app/source_choice.h"
 #include "app/thumbnail_feature.h"
+#include "catalog/card_selection.h"
+#include "catalog/catalog_globals.h"
 #include "telemetry/telemetry_globals.h"
 
 namespace motrevix {
@@ -20,16 +22,21 @@ void CSamplePlayerDlg::InstallFeatures() {
   InstallPictureCommands();
   InstallCameraDialogs(*this);
   InstallTelemetryDisplay();
+  InstallSourceChoice(*this);
+  InstallFileListCommands(*this);
   InstallSnapshotCommand(*this);
-  // The report reads the owner file of the folder the window lists, as the
-  // configuration dialog does, and the speed and position the tick's lookup keeps.
+  // The report reads the owner file of the chosen card and the speed and position
+  // the tick's lookup keeps.
   AddFeature(std::make_shared<CReportFeature>(
-      *this, CReportFeature::Sources{
-                 [this] { return QFile::encodeName(m_strCurrentFolder).toStdString(); },
-                 [] { return CReportFeature::Moment{g_dSpeed, g_dLatitude, g_dLongitude}; }}));
+      *this,
+      CReportFeature::Sources{
+          [] { return catalog::g_bCardSelected != 0 ? catalog::g_szCardRoot : std::string(); },
+          [] {
+            return CReportFeature::Moment{g_dSpeed, g_dLatitude, g_dLongitude};
+          }}));
   // The folder of the last listing; the backdrop is a plain one until the skin's is there.
   AddFeature(std::make_shared<CThumbnailFeature>(
-      *this, CThumbnailFeature::Sources{{}, [this] { return m_strCurrentFolder; }}));
+      *this, CThumbnailFeature::Sources{{}, [] { return catalog::g_strLastListedFolder; }}));
 }
 
 void CSamplePlayerDlg::AddReadout(std::unique_ptr<ITelemetryReadout> readout) {

@@ -106,7 +106,6 @@ void CSamplePlayerDlg::ConnectControls() {
     if (auto* button = qobject_cast<QAbstractButton*>(it.value()))
       connect(button, &QAbstractButton::clicked, this, [this, id] { OnCommand(id); });
     if (auto* slider = qobject_cast<QSlider*>(it.value())) {
-      if (id == kIdHourFilter || id == kIdMinuteFilter) continue;  // they belong to the list
       connect(slider, &QAbstractSlider::actionTriggered, this, [this, id](int action) {
         const int code = ScrollCodeForSliderAction(action);
         if (code >= 0) OnHScroll(id, code);

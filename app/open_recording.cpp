@@ -124,4 +124,9 @@ bool CSamplePlayerDlg::LoadMapPageIfOnline() {
   return g_bMapOnline == 1;
 }
 
+void CSamplePlayerDlg::ReloadMapAfterSourceChoice() {
+  // The one place where choosing a card or opening a folder reaches the map pane.
+  LoadMapPageIfOnline();
+}
+
 }  // namespace motrevix

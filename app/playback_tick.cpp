@@ -19,10 +19,6 @@
 namespace motrevix {
 namespace {
 
-bool ActsOn(int code) {
-  return code == kPageLeft || code == kPageRight || code == kThumbPosition || code == kThumbTrack;
-}
-
 std::int32_t ToSeekMs(std::int64_t ms) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(ms, 0, INT32_MAX));
 }
@@ -105,7 +101,7 @@ void CSamplePlayerDlg::InstallSliderHandlers() {
   // Each slider acts on the page, thumb-position and thumb-track codes only.
   auto onActing = [this](int sliderId, void (CSamplePlayerDlg::*handler)(QSlider*)) {
     m_commands.RegisterScroll(sliderId, [this, sliderId, handler](int code) {
-      if (ActsOn(code)) (this->*handler)(Slider(sliderId));
+      if (SliderActsOn(code)) (this->*handler)(Slider(sliderId));
     });
   };
   onActing(kIdProgress, &CSamplePlayerDlg::OnProgressScroll);

@@ -1,10 +1,11 @@
 #include "app/qt_user_prompt.h"
 
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QStringList>
+
+#include "catalog/select_drive_dlg.h"
 
 namespace motrevix {
 namespace {
@@ -57,14 +58,11 @@ bool QtUserPrompt::AskOkCancel(const std::string& text, const std::string& capti
 }
 
 std::optional<std::string> QtUserPrompt::ChooseDrive(const std::vector<std::string>& entries) {
-  QStringList items;
-  for (const std::string& entry : entries) items << QString::fromStdString(entry);
-  items.sort();
-  bool ok = false;
-  const QString chosen =
-      QInputDialog::getItem(parent_, "Select Drive", "Drive :", items, 0, true, &ok);
-  if (!ok) return std::nullopt;
-  return chosen.toStdString();
+  std::vector<QString> texts;
+  for (const std::string& entry : entries) texts.push_back(QString::fromStdString(entry));
+  const std::optional<QString> chosen = catalog::RunSelectDrive(texts, parent_);
+  if (!chosen) return std::nullopt;
+  return chosen->toStdString();
 }
 
 std::string QtUserPrompt::ChooseSaveFile(const std::string& caption, const std::string& initialName,

@@ -12,7 +12,9 @@
 
 #include "app/qt_user_prompt.h"
 #include "app/sample_player_dlg.h"
+#include "app/source_choice.h"
 #include "app/startup_list.h"
+#include "catalog/card_selection.h"
 #include "platform/network_state.h"
 #include "view/video_hosts.h"
 
@@ -75,7 +77,12 @@ int CSamplePlayerApp::Run(int argc, char* argv[]) {
   QtUserPrompt prompt;
   CSamplePlayerDlg window(prompt, options);
   prompt.SetParent(&window);
-  window.SetListedRows(list.rows, list.folder);
+  // A folder named on the command line is taken as the chosen card, so that its
+  // categories work as after OPEN; files are listed as they are.
+  if (list.folder.isEmpty())
+    window.SetListedRows(list.rows, list.folder);
+  else
+    ListCard(window, catalog::DriveEntryText(list.folder), list.folder);
   if (parser.isSet(playOption)) QTimer::singleShot(0, &window, [&window] { window.OnPlayPause(); });
   if (parser.isSet(screenshotOption)) {
     const QString file = parser.value(screenshotOption);

@@ -68,6 +68,8 @@ struct MainWindowOptions {
   std::function<void(QDialog& dialog)> runModal;
   // The volumes the format dialog offers; unset: the removable devices.
   std::function<std::unique_ptr<IVolumeSource>()> formatVolumes;
+  // The entries the drive dialog offers; unset: the mounted removable cards.
+  std::function<std::vector<QString>()> driveEntries;
 };
 
 class CSamplePlayerDlg : public QDialog {
@@ -122,6 +124,12 @@ class CSamplePlayerDlg : public QDialog {
   void SetButtonFaces(int id, const FaceSet& faces);
   // The Play/Pause button's face: the pause face while playing, the play face otherwise.
   void SetPlayButton(bool showsPause);
+  // Opens the row's recording and plays it, the row becoming the played one (a
+  // double-click on the row, Next, Previous, the time filters).
+  void OpenRowAndPlay(int row);
+  // A card was chosen or a folder opened: the map page is reloaded when the
+  // computer is online, and g_bMapOnline records the check.
+  void ReloadMapAfterSourceChoice();
 
   // Controls by their identifiers (app/control_ids.h). An identifier without a
   // control, or of another kind, is a programming error and ends the program.
@@ -230,7 +238,6 @@ class CSamplePlayerDlg : public QDialog {
   // Brightness b on each video channel that has a decoder.
   void ApplyBrightness(int b);
   bool PlayFromStoppedState();
-  void OpenRowAndPlay(int row);
   // The pipeline object's play state, or -1 without one.
   int CurrentPlayState() const;
   QString RowPath(int row) const;

@@ -25,4 +25,8 @@ int ScrollCodeForSliderAction(int action) {
   }
 }
 
+bool SliderActsOn(int code) {
+  return code == kPageLeft || code == kPageRight || code == kThumbPosition || code == kThumbTrack;
+}
+
 }  // namespace motrevix

@@ -16,6 +16,10 @@ enum ScrollCode : int {
   kEndScroll = 8,
 };
 
+// True for the codes a slider acts on: page left and right, thumb position and
+// thumb track.
+bool SliderActsOn(int code);
+
 // The code a slider action of Qt's sliders stands for; -1 for actions without one.
 int ScrollCodeForSliderAction(int action);
 

@@ -10,6 +10,7 @@
 #include "app/control_ids.h"
 #include "app/info_dlg.h"
 #include "app/sample_player_dlg.h"
+#include "catalog/catalog_globals.h"
 #include "catalog/file_list_widget.h"
 
 namespace motrevix {
@@ -105,6 +106,7 @@ void CSamplePlayerDlg::OnInformation() {
 void CSamplePlayerDlg::SetListedRows(const catalog::RecordingRows& rows, const QString& folder) {
   m_pFileList->SetRows(rows);
   m_strCurrentFolder = folder;
+  catalog::g_strLastListedFolder = folder;
 }
 
 }  // namespace motrevix

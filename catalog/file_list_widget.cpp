@@ -1,6 +1,7 @@
 #include "catalog/file_list_widget.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QPalette>
 #include <QStyledItemDelegate>
@@ -28,6 +29,18 @@ class RowColourDelegate : public QStyledItemDelegate {
   CFileListWidget* list_;
 };
 
+// Arial with a cell height (ascent and descent) of 17 pixels, as the list's rows
+// are laid out for; the em size is what is left below that.
+QFont ListFont() {
+  constexpr int kCellHeight = 17;
+  QFont font("Arial");
+  int pixels = kCellHeight;
+  do {
+    font.setPixelSize(pixels);
+  } while (QFontMetrics(font).height() > kCellHeight && --pixels > 8);
+  return font;
+}
+
 }  // namespace
 
 CFileListWidget::CFileListWidget(QWidget* parent) : QTreeWidget(parent) {
@@ -49,9 +62,7 @@ CFileListWidget::CFileListWidget(QWidget* parent) : QTreeWidget(parent) {
   colours.setColor(QPalette::Window, kBackground);
   setPalette(colours);
   setAutoFillBackground(true);
-  QFont font("Arial");
-  font.setPixelSize(17);
-  setFont(font);
+  setFont(ListFont());
   setItemDelegate(new RowColourDelegate(this));
   connect(this, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item, int) { emit RowActivated(indexOfTopLevelItem(item)); });

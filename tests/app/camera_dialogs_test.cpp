@@ -30,11 +30,11 @@ TEST_F(CameraDialogs, ConfigurationNeedsACard) {
   EXPECT_EQ(prompt_.messages[0].icon, MessageIcon::Exclamation);
 }
 
-// On the listed card the dialog opens as the window's child and SAVE writes the
-// camera's files into the card root.
-TEST_F(CameraDialogs, ConfigurationEditsTheListedCard) {
+// On the chosen card the dialog opens as the window's child and SAVE writes the
+// camera's files into the card root, whichever category the list shows.
+TEST_F(CameraDialogs, ConfigurationEditsTheChosenCard) {
   const fs::path card = scratch_ / "card";
-  fs::create_directory(card);
+  fs::create_directories(card / "Normal");
   QString title;
   MainWindowOptions options;
   options.runModal = [&](QDialog& dialog) {
@@ -42,13 +42,38 @@ TEST_F(CameraDialogs, ConfigurationEditsTheListedCard) {
     EXPECT_EQ(dialog.parentWidget(), window_.get());
     dialog.findChild<QAbstractButton*>("1")->click();
   };
+  const std::string entry = card.string() + "/ SD CARD";
+  options.driveEntries = [entry] { return std::vector<QString>{QString::fromStdString(entry)}; };
   CSamplePlayerDlg& window = Window(options);
-  ListFiles({}, QString::fromStdString(card.string() + "/"));
+  prompt_.chosenDrive = entry;
+  ASSERT_TRUE(window.OnCommand(kIdSelectDrive));
+  window.OnCommand(kIdCategoryNormal);
   EXPECT_TRUE(window.OnCommand(kIdConfiguration));
   EXPECT_EQ(title, "CONFIGURATION");
   ASSERT_EQ(prompt_.messages.size(), 1u);  // the card has no rdsetup.cfg yet
   EXPECT_EQ(fs::file_size(card / "rdsetup.cfg"), 348u);
   EXPECT_TRUE(fs::exists(card / "user.inf"));
+  EXPECT_FALSE(fs::exists(card / "Normal" / "rdsetup.cfg"));
+}
+
+// An opened folder is no card: the dialog needs one chosen again.
+TEST_F(CameraDialogs, ConfigurationNeedsACardAfterAFolderWasOpened) {
+  const fs::path card = scratch_ / "card";
+  fs::create_directories(card / "Event");
+  int opened = 0;
+  MainWindowOptions options;
+  options.runModal = [&](QDialog&) { ++opened; };
+  const std::string entry = card.string() + "/ SD CARD";
+  options.driveEntries = [entry] { return std::vector<QString>{QString::fromStdString(entry)}; };
+  CSamplePlayerDlg& window = Window(options);
+  prompt_.chosenDrive = entry;
+  ASSERT_TRUE(window.OnCommand(kIdSelectDrive));
+  prompt_.chosenFolder = (card / "Event").string();
+  window.OnCommand(kIdFolderOpen);
+  window.OnCommand(kIdConfiguration);
+  EXPECT_EQ(opened, 0);
+  ASSERT_EQ(prompt_.messages.size(), 1u);
+  EXPECT_EQ(prompt_.messages[0].text, "Please select the SD card drive.");
 }
 
 // The format dialog opens with playback stopped, on the volumes it is given.

@@ -1,5 +1,6 @@
 // What the main window is right after start-up.
 #include <QAbstractButton>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QSlider>
 #include <QWebEngineView>
@@ -125,6 +126,9 @@ TEST_F(StartUp, FileListHasItsColumnsAndColours) {
   EXPECT_TRUE(list->isHeaderHidden());
   EXPECT_EQ(list->palette().color(QPalette::Base), QColor(235, 235, 235));
   EXPECT_EQ(list->font().family(), "Arial");
+  // A row's text fits the 17-pixel cell.
+  EXPECT_LE(QFontMetrics(list->font()).height(), 17);
+  EXPECT_GE(QFontMetrics(list->font()).height(), 15);
   EXPECT_EQ(list->RowTextColour(0), QColor(80, 80, 80));
   list->SetPlayingRow(2);
   EXPECT_EQ(list->RowTextColour(2), QColor(95, 150, 238));

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "app/app_globals.h"
+#include "catalog/catalog_globals.h"
 #include "playback/sound_volume.h"
 #include "telemetry/telemetry_globals.h"
 #include "tests/support/test_support.h"
@@ -13,6 +14,7 @@ void MainWindowTest::SetUp() {
   scratch_ = ScratchDir();
   setenv("MOTREVIX_SETTINGS_FILE", (scratch_ / "registry.ini").c_str(), 1);
   ResetAppGlobals();
+  catalog::ResetCatalogGlobals();
   ResetViewGlobals();
   ResetTelemetryGlobals();
   ResetSoundVolume();
