@@ -16,7 +16,7 @@ void CSamplePlayerDlg::InstallFeatures() {
   InstallPictureCommands();
   InstallCameraDialogs(*this);
   AddReadout(std::make_unique<GSensorMarkerReadout>(m_pGSensorWnd));
-  // The folder of the last listing; the backdrop is a plain one until the skin's is there.
+  // The folder of the last listing; the skin's backdrop.
   AddFeature(std::make_shared<CThumbnailFeature>(
       *this, CThumbnailFeature::Sources{{}, [this] { return m_strCurrentFolder; }}));
 }
