@@ -10,6 +10,32 @@
 #include "skin/skin_table.h"
 
 namespace motrevix {
+namespace {
+
+// A picture that is also a mask: pixels less than half covered by the plate
+// become pure white (see-through), the others are laid on the dark ground of
+// the panels, so the shape has no light fringe and no white inside.
+void ApplyMaskRule(QImage& image) {
+  const QColor ground(18, 22, 28);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb pixel = line[x];  // premultiplied
+      const int alpha = qAlpha(pixel);
+      if (alpha < 128) {
+        line[x] = qRgb(255, 255, 255);
+        continue;
+      }
+      const auto over = [alpha](int source, int back) {
+        return source + back * (255 - alpha) / 255;
+      };
+      line[x] = qRgb(over(qRed(pixel), ground.red()), over(qGreen(pixel), ground.green()),
+                     over(qBlue(pixel), ground.blue()));
+    }
+  }
+}
+
+}  // namespace
 
 QImage SkinImage(int number, qreal ratio) {
   const SkinArt* art = FindSkinArt(number);
@@ -26,6 +52,7 @@ QImage SkinImage(int number, qreal ratio) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
   }
+  if (art->look == SkinLook::Masked) ApplyMaskRule(image);
   image.setDevicePixelRatio(ratio);
   return image;
 }

@@ -50,7 +50,7 @@ QString Glyph(const char* name, const char* colour, double x, double y, double s
 QString Caption(const char* text, const char* colour, double cx, double cy, double width,
                 double height) {
   const double n = static_cast<double>(std::strlen(text));
-  const double size = std::max(6.0, std::min({height * 0.58, width / (n * 0.62), 13.0}));
+  const double size = std::max(6.0, std::min({height * 0.58, width / (n * 0.7), 13.0}));
   return QString(
              "<text x=\"%1\" y=\"%2\" font-family=\"%3\" font-weight=\"bold\" font-size=\"%4\" "
              "text-anchor=\"middle\" fill=\"%5\">%6</text>")
@@ -105,7 +105,7 @@ QString Content(const SkinArt& art, double x, double y, double w, double h) {
   return out;
 }
 
-QString PlateSvg(const SkinArt& art, bool onWhite) {
+QString PlateSvg(const SkinArt& art) {
   const double w = art.size.width();
   const double h = art.size.height();
   const bool pressed = art.state == SkinState::Pressed;
@@ -114,8 +114,6 @@ QString PlateSvg(const SkinArt& art, bool onWhite) {
   QString svg = Open(art.size);
   svg += pressed ? Gradient("plate", kPressedTop, kPressedBottom)
                  : Gradient("plate", kPlateTop, kPlateBottom);
-  // Pure white only outside the plate: the see-through part of a masked button.
-  if (onWhite) svg += QString("<rect width=\"%1\" height=\"%2\" fill=\"#FFFFFF\"/>").arg(w).arg(h);
   svg += QString(
              "<rect x=\"0.5\" y=\"0.5\" width=\"%1\" height=\"%2\" rx=\"%3\" fill=\"url(#plate)\" "
              "stroke=\"%4\"/>")
@@ -272,10 +270,10 @@ QByteArray SkinSvg(const SkinArt& art) {
       svg = ReadResource(QString(":/skin/art/backgrounds/%1.svg").arg(art.number));
       break;
     case SkinLook::Plate:
-      svg = PlateSvg(art, false);
+      svg = PlateSvg(art);
       break;
     case SkinLook::Masked:
-      svg = PlateSvg(art, true);
+      svg = PlateSvg(art);  // the store turns the outside pure white
       break;
     case SkinLook::Segment:
       svg = SegmentSvg(art);

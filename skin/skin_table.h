@@ -12,7 +12,7 @@ namespace motrevix {
 enum class SkinLook {
   Background,  // a whole SVG file, art/backgrounds/<number>.svg
   Plate,       // a rounded button plate with a glyph and/or a caption
-  Masked,      // a plate on pure white: the white is where the button is see-through
+  Masked,      // a plate made a mask: pure white exactly where the button is see-through
   Segment,     // a square-cornered piece of the full-screen control bar
   Tab,         // a category tab with its caption
   Track,       // a slider track
