@@ -10,7 +10,9 @@
 #include <cstdlib>
 #include <set>
 
+#include "skin/bitmap_button.h"
 #include "skin/mask_region.h"
+#include "skin/skin_button.h"
 #include "skin/skin_table.h"
 
 namespace motrevix {
@@ -242,6 +244,29 @@ TEST(SkinStore, SpeedDigitCellsTellApart) {
                           std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
     }
   EXPECT_LE(largest, 8);
+}
+
+TEST(SkinStore, ControlsKeepTheirLogicalSizeAndShapeOnAHiDpiScreen) {
+  // The same faces at ratio 1 and 2 size the button alike and cut the same shape
+  // (but for a pixel of rounding in a corner).
+  QRegion shapeAtOne;
+  for (qreal ratio : {1.0, 2.0}) {
+    CBitmapButton play;
+    play.SetFaces({232, 0, 0, 0}, {SkinBitmap(232, ratio)});
+    EXPECT_EQ(play.size(), QSize(45, 45)) << ratio;
+    CSkinButton mute;
+    SkinButtonPictures pictures;
+    for (QPixmap& picture : pictures) picture = SkinBitmap(267, ratio);
+    pictures[1] = SkinBitmap(293, ratio);
+    mute.resize(24, 20);
+    mute.SetBitmaps({267, 293, 267, 267, 267, 267}, pictures);
+    if (ratio == 1.0) shapeAtOne = mute.Shape();
+    int differing = 0;
+    for (const QRect& r : mute.Shape().xored(shapeAtOne)) differing += r.width() * r.height();
+    EXPECT_LE(differing, 8) << ratio;
+    EXPECT_FALSE(mute.Shape().isEmpty());
+    EXPECT_NE(mute.Shape(), QRegion(mute.rect())) << "the corners are see-through";
+  }
 }
 
 }  // namespace
