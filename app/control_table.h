@@ -2,7 +2,7 @@
 // The main window's control table: every push button, toggle, check box, slider
 // and label with its identifier, the factory that makes it and its caption; the
 // tooltips; and the positions no layout gives. A row's factory decides what kind
-// of widget the control is, so a skin replaces stock widgets by changing rows.
+// of widget the control is, so the kind of a control changes in one row.
 
 #include <QRect>
 #include <span>
@@ -36,12 +36,12 @@ std::span<const ControlToolTip> MainWindowToolTips();
 // Positions that the layouts leave to the controls' start-up geometry.
 std::span<const ControlPosition> MainWindowStartPositions();
 
-// The stock factories: a push button, a push button that stays down, a check
-// box, a horizontal slider, a label.
-QWidget* StockPushButton(const ControlEntry& entry, QWidget* parent);
-QWidget* StockToggleButton(const ControlEntry& entry, QWidget* parent);
-QWidget* StockCheckBox(const ControlEntry& entry, QWidget* parent);
-QWidget* StockSlider(const ControlEntry& entry, QWidget* parent);
-QWidget* StockLabel(const ControlEntry& entry, QWidget* parent);
+// The factories: a four-face bitmap push button, a two-state skin button (a
+// toggle), a bitmap slider, a text label. The skin's pictures are loaded later
+// (main_window_skin.cpp).
+QWidget* SkinPushButton(const ControlEntry& entry, QWidget* parent);
+QWidget* SkinToggleButton(const ControlEntry& entry, QWidget* parent);
+QWidget* SkinSlider(const ControlEntry& entry, QWidget* parent);
+QWidget* TextLabel(const ControlEntry& entry, QWidget* parent);
 
 }  // namespace motrevix

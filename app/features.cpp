@@ -34,7 +34,7 @@ void CSamplePlayerDlg::InstallFeatures() {
           [] {
             return CReportFeature::Moment{g_dSpeed, g_dLatitude, g_dLongitude};
           }}));
-  // The folder of the last listing; the backdrop is a plain one until the skin's is there.
+  // The folder of the last listing; the skin's backdrop.
   AddFeature(std::make_shared<CThumbnailFeature>(
       *this, CThumbnailFeature::Sources{{}, [] { return catalog::g_strLastListedFolder; }}));
 }

@@ -2,7 +2,6 @@
 // window and the map to the windows, buttons and view flags, in either screen
 // mode.
 #include <QAbstractButton>
-#include <QVariant>
 #include <QWebEngineView>
 
 #include "app/control_ids.h"
@@ -51,13 +50,6 @@ void CSamplePlayerDlg::ApplyPaneLayout() {
   if (a.progressOriginX) m_nProgressOriginX = *a.progressOriginX;
   if (a.hideGSensorWindow && m_pGSensorWnd != nullptr) m_pGSensorWnd->hide();
   if (CPlaybackGraph* graph = m_Player.Graph()) graph->UpdateVideoRects();
-}
-
-void CSamplePlayerDlg::SetButtonFaces(int id, const FaceSet& faces) {
-  // The faces a bitmap button shows, by skin bitmap number: normal, pressed,
-  // focused, disabled.
-  Button(id)->setProperty("faceNumbers", QVariantList{faces[0], faces[1], faces[2], faces[3]});
-  Button(id)->update();
 }
 
 }  // namespace motrevix

@@ -8,7 +8,9 @@
 #include "app/app_globals.h"
 #include "app/control_ids.h"
 #include "app/sample_player_dlg.h"
+#include "app/skin_face_sets.h"
 #include "playback/decoder_params.h"
+#include "skin/skin_store.h"
 #include "telemetry/gsensor_window.h"
 #include "view/pane_state.h"
 #include "view/video_hosts.h"
@@ -75,6 +77,7 @@ void CSamplePlayerDlg::OnSpeedUnit() {
 void CSamplePlayerDlg::OnGSensorWindow() {
   if (m_pGSensorWnd == nullptr) {
     m_pGSensorWnd = new CGSensorDlg(this);
+    m_pGSensorWnd->SetBackground(SkinBitmap(kGSensorBackground));
     m_pGSensorWnd->SetTextData(&m_TextData);
     m_pGSensorWnd->SetDurationMs(g_llDurationMs);
   }

@@ -48,6 +48,8 @@ void CSamplePlayerDlg::InitDialog() {
   SetUpVideo();
   InitSliders();
   ApplyLayout(1);
+  LoadBackground();
+  LoadFaceSet(StartupFaceSet());
   CheckComponents();
 
   // Centre on the screen.

@@ -12,6 +12,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QPixmap>
 #include <QPoint>
 #include <QString>
 #include <QTimer>
@@ -23,6 +24,7 @@
 
 #include "app/command_router.h"
 #include "app/scroll_codes.h"
+#include "app/skin_face_sets.h"
 #include "catalog/listing_state.h"
 #include "catalog/recording_entry.h"
 #include "platform/network_state.h"
@@ -120,7 +122,8 @@ class CSamplePlayerDlg : public QDialog {
   void ApplyLayout(int screenMode);
   // Moves, shows and hides controls as placed, in order.
   void ApplyPlacements(const Placements& placements);
-  // Gives a bitmap button its faces (skin bitmap numbers).
+  // Gives a bitmap button its faces (skin bitmap numbers); the button takes the
+  // normal face's size.
   void SetButtonFaces(int id, const FaceSet& faces);
   // The Play/Pause button's face: the pause face while playing, the play face otherwise.
   void SetPlayButton(bool showsPause);
@@ -130,6 +133,10 @@ class CSamplePlayerDlg : public QDialog {
   // A card was chosen or a folder opened: the map page is reloaded when the
   // computer is online, and g_bMapOnline records the check.
   void ReloadMapAfterSourceChoice();
+  // Loads a whole set of skin bitmaps into the buttons and sliders it names.
+  void LoadFaceSet(const SkinFaceSet& set);
+  // The background picture of the standard layouts.
+  void LoadBackground();
 
   // Controls by their identifiers (app/control_ids.h). An identifier without a
   // control, or of another kind, is a programming error and ends the program.
@@ -268,6 +275,8 @@ class CSamplePlayerDlg : public QDialog {
   std::unique_ptr<MountWatcher> m_pMountWatcher;
   QTimer m_playbackTimer;
   QString m_strLoadedMapPage;
+  // Drawn under the controls; null in full screen (black).
+  QPixmap m_background;
 
   // Opens that failed in a row; a round of failures over the whole list stops.
   int m_nFailedOpensInRow = 0;

@@ -5,6 +5,8 @@
 
 #include "app/app_globals.h"
 #include "app/sample_player_dlg.h"
+#include "app/skin_face_sets.h"
+#include "skin/skin_store.h"
 #include "telemetry/gsensor_window.h"
 #include "telemetry/map_view.h"
 #include "telemetry/position_lookup.h"
@@ -40,9 +42,9 @@ void CTelemetryDisplay::LookupTelemetry(std::int64_t positionMs) {
 }
 
 void CSamplePlayerDlg::InstallTelemetryDisplay() {
-  // The digit strip (362) and the graph background (220) are plain ones until
-  // the skin's are given with SetDigitStrip and SetBackground.
   auto* speedDigits = new CSpeedReadoutWidget(this);
+  speedDigits->SetDigitStrip(SkinBitmap(kSpeedDigitStrip));
+  if (m_pGSensorWnd != nullptr) m_pGSensorWnd->SetBackground(SkinBitmap(kGSensorBackground));
   speedDigits->show();
   AddReadout(std::make_unique<CTelemetryDisplay>(*this, speedDigits));
 }

@@ -9,12 +9,14 @@
 
 #include "app/control_ids.h"
 #include "app/sample_player_dlg.h"
+#include "app/skin_face_sets.h"
 #include "catalog/file_list_widget.h"
 #include "catalog/thumbnail_canvas_widget.h"
 #include "catalog/thumbnail_globals.h"
 #include "catalog/thumbnail_page.h"
 #include "playback/still_frame_grabber.h"
 #include "playback/thumbnail_stills.h"
+#include "skin/skin_store.h"
 
 namespace motrevix {
 
@@ -24,19 +26,9 @@ namespace {
 constexpr int kPathColumn = 3;
 }
 
-QPixmap PlainThumbnailBackdrop() {
-  QPixmap backdrop(633, 350);
-  backdrop.fill(QColor(18, 20, 24));
-  QPainter painter(&backdrop);
-  painter.setPen(QColor(48, 54, 64));
-  for (int cell = 0; cell < kPageCells; ++cell)
-    painter.drawRect(PageCellRect(cell).translated(-kThumbArea.topLeft()).adjusted(0, 0, -1, -1));
-  return backdrop;
-}
-
 CThumbnailFeature::CThumbnailFeature(CSamplePlayerDlg& window, Sources sources)
     : m_window(window), m_sources(std::move(sources)) {
-  if (!m_sources.backdrop) m_sources.backdrop = [] { return PlainThumbnailBackdrop(); };
+  if (!m_sources.backdrop) m_sources.backdrop = [] { return SkinBitmap(kThumbnailBackdrop); };
   m_pCanvas = new CThumbnailCanvas(&window);
 
   CommandRouter& commands = window.Commands();

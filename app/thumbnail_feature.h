@@ -20,7 +20,7 @@ class CThumbnailFeature : public QObject {
 
  public:
   struct Sources {
-    // The page's and strip's backdrop (633 x 350).
+    // The page's and strip's backdrop (633 x 350); unset: the skin's bitmap 319.
     std::function<QPixmap()> backdrop;
     // The folder of the last listing: the page pictures its files.
     std::function<QString()> lastListedFolder;
@@ -63,8 +63,5 @@ class CThumbnailFeature : public QObject {
   // Strip cells drawn, so a pick only lands on a picture that exists.
   int m_nStripCells = 0;
 };
-
-// A plain backdrop for the page and the strip (633 x 350).
-QPixmap PlainThumbnailBackdrop();
 
 }  // namespace motrevix

@@ -44,9 +44,8 @@ int CSamplePlayerDlg::CurrentPlayState() const {
 QString CSamplePlayerDlg::RowPath(int row) const { return m_pFileList->ItemText(row, 3); }
 
 void CSamplePlayerDlg::SetPlayButton(bool showsPause) {
-  const QString text = showsPause ? "Pause" : "Play";
-  Button(kIdPlay)->setText(text);
-  Button(kIdPlay)->setToolTip(text);
+  SetButtonFaces(kIdPlay, {PlayButtonFace(showsPause, m_nScreenMode), 0, 0, 0});
+  Button(kIdPlay)->setToolTip(showsPause ? "Pause" : "Play");
 }
 
 void CSamplePlayerDlg::OnPlayPause() {

@@ -76,7 +76,12 @@ void CSamplePlayerDlg::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CSamplePlayerDlg::paintEvent(QPaintEvent* event) {
-  QPainter(this).fillRect(rect(), QColor(24, 24, 24));
+  {
+    // Black, then the background picture unscaled at the top-left.
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    if (!m_background.isNull()) painter.drawPixmap(0, 0, m_background);
+  }
   if (CPlaybackGraph* graph = m_Player.Graph()) {
     if (graph->GetState() == PlayState::Running) graph->Repaint();
     graph->UpdateVideoRects();

@@ -24,7 +24,10 @@ void CThumbnailCanvas::ShowBackdrop(const QPixmap& backdrop) {
   QPainter painter(&m_buffer);
   painter.fillRect(m_buffer.rect(), Qt::black);
   const QRect target = kThumbArea.translated(-Area().topLeft());
-  painter.drawPixmap(target.topLeft(), backdrop, QRect(QPoint(0, 0), target.size()));
+  // The source in the backdrop's own pixels: a HiDPI backdrop holds more of them.
+  const qreal ratio = backdrop.devicePixelRatio();
+  painter.drawPixmap(QRectF(target), backdrop,
+                     QRectF(0, 0, target.width() * ratio, target.height() * ratio));
   update();
 }
 

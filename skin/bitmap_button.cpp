@@ -37,6 +37,10 @@ int CBitmapButton::ShownFace() const {
 
 int CBitmapButton::FaceNumber() const { return m_faces[ShownFace()]; }
 
+QVariantList CBitmapButton::FaceNumberList() const {
+  return {m_faces[0], m_faces[1], m_faces[2], m_faces[3]};
+}
+
 QSize CBitmapButton::sizeHint() const {
   const QPixmap& normal = m_pictures[kNormal];
   return normal.isNull() ? QSize(16, 16) : normal.deviceIndependentSize().toSize();

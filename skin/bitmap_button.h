@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QPixmap>
+#include <QVariantList>
 #include <array>
 
 namespace motrevix {
@@ -21,6 +22,8 @@ class CBitmapButton : public QAbstractButton {
   Q_OBJECT
   // The number of the face drawn now (0 when none is).
   Q_PROPERTY(int faceNumber READ FaceNumber)
+  // The four face numbers loaded, normal, pressed, focused, disabled (0: none).
+  Q_PROPERTY(QVariantList faceNumbers READ FaceNumberList)
 
  public:
   explicit CBitmapButton(QWidget* parent = nullptr);
@@ -28,6 +31,7 @@ class CBitmapButton : public QAbstractButton {
   void SetFaces(const ButtonFaceNumbers& numbers, const ButtonFacePictures& pictures);
   const ButtonFaceNumbers& Faces() const { return m_faces; }
   int FaceNumber() const;
+  QVariantList FaceNumberList() const;
 
   QSize sizeHint() const override;
 

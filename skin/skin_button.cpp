@@ -50,7 +50,13 @@ bool CSkinButton::hitButton(const QPoint& pos) const {
 }
 
 void CSkinButton::nextCheckState() {
-  // Qt would toggle on every click; the check state follows our own rules instead.
+  // Runs for every click (a release over the button, click()), before the click
+  // notification; the space bar has already changed the state on its key-down.
+  if (m_bCheckedByKey) {
+    m_bCheckedByKey = false;
+    return;
+  }
+  CheckByUser();
 }
 
 void CSkinButton::SetCheckedChecked(bool checked) {
@@ -70,14 +76,13 @@ void CSkinButton::CheckByUser() {
 
 void CSkinButton::mousePressEvent(QMouseEvent* event) {
   m_bHover = false;
+  m_bCheckedByKey = false;
   QAbstractButton::mousePressEvent(event);
 }
 
 void CSkinButton::mouseReleaseEvent(QMouseEvent* event) {
-  // The state changes only when the release is over the button, before the
-  // click notification that the base handling sends.
-  if (event->button() == Qt::LeftButton && isDown() && hitButton(event->position().toPoint()))
-    CheckByUser();
+  // A release over the button clicks it (nextCheckState, then the notification);
+  // one outside leaves the state alone.
   QAbstractButton::mouseReleaseEvent(event);
 }
 
@@ -87,7 +92,10 @@ void CSkinButton::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CSkinButton::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) CheckByUser();
+  if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+    CheckByUser();
+    m_bCheckedByKey = m_nKind != SkinButtonKind::Push;
+  }
   if (event->key() == Qt::Key_Space && event->isAutoRepeat()) return;
   QAbstractButton::keyPressEvent(event);
 }
@@ -95,6 +103,7 @@ void CSkinButton::keyPressEvent(QKeyEvent* event) {
 void CSkinButton::focusOutEvent(QFocusEvent* event) {
   // Losing the focus ends a press in progress without a click.
   if (isDown()) setDown(false);
+  m_bCheckedByKey = false;
   QAbstractButton::focusOutEvent(event);
 }
 

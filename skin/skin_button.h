@@ -54,6 +54,8 @@ class CSkinButton : public QAbstractButton {
 
   SkinButtonKind m_nKind;
   bool m_bHover = false;
+  // The space bar's key-down changed the state; its click does not again.
+  bool m_bCheckedByKey = false;
   SkinButtonNumbers m_numbers{};
   SkinButtonPictures m_pictures;
   QRegion m_region;

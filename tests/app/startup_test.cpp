@@ -59,30 +59,35 @@ TEST_F(StartUp, PlacesHostsSurfacesAndSideWindows) {
   EXPECT_EQ(window.m_nCurrentItem, -1);
 }
 
-TEST_F(StartUp, ControlsHaveTheirCaptionsPlacesAndTooltips) {
+TEST_F(StartUp, ControlsHaveTheirFacesPlacesAndTooltips) {
   CSamplePlayerDlg& window = Window();
   const struct {
     int id;
-    const char* caption;
+    int face;
     QRect rect;
     bool visible;
     const char* tip;
   } cases[] = {
-      {kIdPlay, "PLAY", {299, 635, 45, 45}, true, "Play"},
-      {kIdPrevious, "PRE", {229, 642, 32, 32}, true, "Previous File"},
-      {kIdNext, "NEXT", {385, 642, 32, 32}, true, "Next file"},
-      {kIdStop, "STOP", {320, 525, 40, 40}, false, "Stop"},
-      {kIdExit, "Exit", {1041, 10, 19, 19}, true, "Close"},
-      {kIdMinimize, "-", {kIdRate, 10, 19, 19}, true, "Minimize"},
-      {kIdInformation, "information", {21, 692, 40, 16}, true, "Info"},
-      {kIdCameraMap, "map", {719, 642, 64, 34}, false, "MAP"},
-      {kIdFormatCard, "FAT32Format", {175, 692, 40, 16}, true, "SD Card Format"},
-      {kIdMute, "Mute", {796, 636, 24, 20}, true, "Volume Control"},
+      {kIdPlay, 232, {299, 635, 45, 45}, true, "Play"},
+      {kIdPrevious, 241, {229, 642, 32, 32}, true, "Previous File"},
+      {kIdNext, 244, {385, 642, 32, 32}, true, "Next file"},
+      {kIdStop, 240, {320, 525, 40, 40}, false, "Stop"},
+      {kIdExit, 265, {1041, 10, 19, 19}, true, "Close"},
+      {kIdMinimize, 264, {1003, 10, 19, 19}, true, "Minimize"},
+      {kIdInformation, 327, {21, 692, 40, 16}, true, "Info"},
+      {kIdCameraMap, 354, {719, 642, 64, 34}, false, "MAP"},
+      {kIdFormatCard, 400, {175, 692, 40, 16}, true, "SD Card Format"},
+      {kIdMute, 267, {796, 636, 24, 20}, true, "Volume Control"},
+      {kIdFlipVertical, 276, {508, 642, 32, 32}, true, "Screen Vertical"},
+      // The face is larger than the layout's slot and wins after start-up.
+      {kIdConfiguration, 268, {29, 642, 34, 34}, true, "Configuration"},
+      {kIdCategoryAll, 323, {789, 44, 52, 31}, true, "ALL"},
   };
   for (const auto& c : cases) {
     QAbstractButton* button = window.Button(c.id);
     ASSERT_NE(button, nullptr) << c.id;
-    EXPECT_EQ(button->text(), c.caption) << c.id;
+    EXPECT_EQ(button->property("faceNumber").toInt(), c.face) << c.id;
+    EXPECT_TRUE(button->text().isEmpty()) << "the face carries the caption: " << c.id;
     EXPECT_EQ(button->geometry(), c.rect) << c.id;
     EXPECT_EQ(button->isVisibleTo(&window), c.visible) << c.id;
     EXPECT_EQ(button->toolTip(), c.tip) << c.id;

@@ -9,12 +9,14 @@
 #include <fstream>
 
 #include "app/control_ids.h"
+#include "app/skin_face_sets.h"
 #include "app/thumbnail_feature.h"
 #include "catalog/catalog_globals.h"
 #include "catalog/file_list_widget.h"
 #include "catalog/thumbnail_canvas_widget.h"
 #include "catalog/thumbnail_globals.h"
 #include "playback/still_frame_grabber.h"
+#include "skin/skin_store.h"
 #include "tests/app/window_fixture.h"
 
 namespace motrevix::test {
@@ -58,7 +60,7 @@ class Thumbnails : public MainWindowTest {
   bool ShowsBackdrop(const QRect& cell) {
     const QRect rect = cell.intersected(kThumbArea);
     const QImage backdrop =
-        PlainThumbnailBackdrop().toImage().convertToFormat(QImage::Format_RGB32);
+        SkinBitmap(kThumbnailBackdrop).toImage().convertToFormat(QImage::Format_RGB32);
     return Canvas()->Contents(rect) == backdrop.copy(rect.translated(-kThumbArea.topLeft()));
   }
 

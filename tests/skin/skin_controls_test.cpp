@@ -158,6 +158,10 @@ TEST_F(SkinButtonTest, CheckStateRules) {
   EXPECT_FALSE(button_->isDown());
   Release(button_, {5, 5});
   EXPECT_EQ(clicks_->count(), clicks);
+  // A click from the program toggles as a click of the user does.
+  const bool before = button_->isChecked();
+  button_->click();
+  EXPECT_NE(button_->isChecked(), before);
 }
 
 TEST(SkinButtonKinds, RadioChecksItsGroupPushStaysUnchecked) {
