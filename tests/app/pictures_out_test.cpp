@@ -9,6 +9,8 @@
 #include <set>
 
 #include "app/control_ids.h"
+#include "app/skin_face_sets.h"
+#include "catalog/card_selection.h"
 #include "catalog/file_list_widget.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/test_support.h"
@@ -315,6 +317,9 @@ TEST_F(PicturesOut, PrintWritesTheReportAndPrintsItWithBothPictures) {
   std::ofstream(scratch_ / "user.inf")
       << "[UserName]\r\nIDC_USERNAME=<b>Kim & \"Lee\"</b>\r\n[CarNum]\r\nIDC_CARNUM=12<3\r\n";
   CSamplePlayerDlg& window = Playing(MakeSizedRecording(2, "N_2024_05_17_08_31_05.MP4"));
+  // The owner file is read from the chosen card's root.
+  catalog::g_szCardRoot = scratch_.string() + "/";
+  catalog::g_bCardSelected = 1;
   const fs::path pdf = scratch_ / "report.pdf";
   answers_.printPdfPath = pdf.string();
   QTest::qWait(300);
@@ -388,7 +393,7 @@ TEST_F(PicturesOut, OneChannelReportHasNoRearPictureNotEvenAnOldOne) {
 
   // Running before, paused after; the play button shows the play face.
   EXPECT_EQ(window.Player().GetState(), PlayState::Paused);
-  EXPECT_EQ(window.Button(kIdPlay)->text(), "Play");
+  EXPECT_EQ(window.Button(kIdPlay)->property("faceNumber").toInt(), PlayButtonFace(false, 1));
   EXPECT_EQ(FilesIn(ReportFolder()), (std::set<std::string>{"_MX_front.bmp", "_MXreport.html"}));
   const std::string page = FileText(ReportFolder() / "_MXreport.html");
   EXPECT_EQ(Lines(page).size(), 39u);  // without lines 29 to 34

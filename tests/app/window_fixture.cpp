@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "app/app_globals.h"
+#include "catalog/card_selection.h"
 #include "catalog/catalog_globals.h"
 #include "playback/sound_volume.h"
 #include "telemetry/telemetry_globals.h"
@@ -15,6 +16,7 @@ void MainWindowTest::SetUp() {
   setenv("MOTREVIX_SETTINGS_FILE", (scratch_ / "registry.ini").c_str(), 1);
   ResetAppGlobals();
   catalog::ResetCatalogGlobals();
+  catalog::ResetCardSelection();
   ResetViewGlobals();
   ResetTelemetryGlobals();
   ResetSoundVolume();
