@@ -4,8 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <cstring>
+
+#include "catalog/file_name_text.h"
 
 namespace motrevix::catalog {
 namespace {
@@ -29,7 +30,7 @@ bool IsDotOrDotDot(const char* name) {
 DirectoryStream::DirectoryStream(const QString& folder)
     : DirectoryStream(folder.isEmpty() || folder.contains(QChar(u'\0'))
                           ? -1
-                          : open(QFile::encodeName(folder).constData(), kDirectoryOpenFlags)) {}
+                          : open(FileNameBytes(folder).constData(), kDirectoryOpenFlags)) {}
 
 DirectoryStream::DirectoryStream(int fd) {
   if (fd < 0) return;

@@ -1,6 +1,5 @@
 #include "catalog/recording_listing.h"
 
-#include <QFile>
 #include <algorithm>
 #include <set>
 #include <string_view>
@@ -8,6 +7,7 @@
 
 #include "catalog/catalog_globals.h"
 #include "catalog/directory_stream.h"
+#include "catalog/file_name_text.h"
 #include "catalog/folder_path.h"
 #include "catalog/name_field.h"
 #include "catalog/row_text.h"
@@ -53,7 +53,7 @@ void ListAllFrom(DirectoryStream root, QString path, VisitedDirectories& visited
       continue;
     }
     const EntryKind kind = dir.KindOf(*entry);
-    const QString name = QFile::decodeName(entry->d_name);
+    const QString name = FileNameText(entry->d_name);
     if (kind == EntryKind::Directory) {
       DirectoryStream child = dir.OpenChild(entry->d_name);
       const std::optional<DirectoryIdentity> identity = child.Identity();
@@ -74,7 +74,7 @@ void ListFilesIn(const QString& folder, RecordingRows& rows, Accept accept) {
   const QString normalised = NormalisedFolder(folder);
   while (const dirent* entry = dir.Next()) {
     if (dir.KindOf(*entry) != EntryKind::RegularFile) continue;
-    const QString name = QFile::decodeName(entry->d_name);
+    const QString name = FileNameText(entry->d_name);
     if (accept(QStringView(name))) AppendRow(dir, entry->d_name, name, normalised, name, rows);
   }
 }
