@@ -10,6 +10,8 @@ class UniqueFd {
   explicit UniqueFd(int fd) : m_fd(fd) {}
   UniqueFd(const UniqueFd&) = delete;
   UniqueFd& operator=(const UniqueFd&) = delete;
+  UniqueFd(UniqueFd&& other) noexcept : m_fd(other.m_fd) { other.m_fd = -1; }
+  UniqueFd& operator=(UniqueFd&&) = delete;
   ~UniqueFd() {
     if (m_fd >= 0) ::close(m_fd);
   }
