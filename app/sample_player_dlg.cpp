@@ -148,7 +148,7 @@ CSamplePlayerDlg::~CSamplePlayerDlg() {
 
 void CSamplePlayerDlg::OnRepair() {
   if (m_pRepairDlg == nullptr) {
-    m_pRepairLauncher = std::make_unique<repair::QtProcessLauncher>();
+    m_pRepairLauncher = std::make_unique<repair::SpawnProcessLauncher>();
     m_pRepairDlg =
         new repair::CRecovery(m_prompt, *m_pRepairLauncher, repair::DefaultRepairLocations(), this);
     m_pRepairDlg->setWindowFlag(Qt::Window);

@@ -4,9 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <cstring>
 
+#include "catalog/file_name_text.h"
 #include "platform/unique_fd.h"
 
 namespace motrevix::catalog {
@@ -31,7 +31,7 @@ bool IsDotOrDotDot(const char* name) {
 DirectoryStream::DirectoryStream(const QString& folder)
     : DirectoryStream(folder.isEmpty() || folder.contains(QChar(u'\0'))
                           ? -1
-                          : open(QFile::encodeName(folder).constData(), kDirectoryOpenFlags)) {}
+                          : open(FileNameBytes(folder).constData(), kDirectoryOpenFlags)) {}
 
 DirectoryStream::DirectoryStream(int fd) {
   UniqueFd owned(fd);

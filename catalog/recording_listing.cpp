@@ -1,12 +1,13 @@
 #include "catalog/recording_listing.h"
 
-#include <QFile>
 #include <algorithm>
 #include <set>
 #include <string_view>
+#include <vector>
 
 #include "catalog/catalog_globals.h"
 #include "catalog/directory_stream.h"
+#include "catalog/file_name_text.h"
 #include "catalog/folder_path.h"
 #include "catalog/name_field.h"
 #include "catalog/row_text.h"
@@ -31,18 +32,36 @@ void AppendRow(const DirectoryStream& dir, const char* rawName, QString column0,
                                 DateText(facts->creationTime), PathInFolder(folder, fileName)});
 }
 
-void ListAllIn(DirectoryStream& dir, const QString& folder, VisitedDirectories& visited,
-               RecordingRows& rows) {
-  while (const dirent* entry = dir.Next()) {
+// A folder being read by ListAll, and the length of the path text up to it.
+struct OpenFolder {
+  DirectoryStream dir;
+  qsizetype pathLength;
+};
+
+// Depth first without recursion: the open folders are a stack on the heap, so a
+// tree of any depth costs no call stack. `path` is the folder on top of the stack.
+void ListAllFrom(DirectoryStream root, QString path, VisitedDirectories& visited,
+                 RecordingRows& rows) {
+  std::vector<OpenFolder> open;
+  open.push_back({std::move(root), path.size()});
+  while (!open.empty()) {
+    DirectoryStream& dir = open.back().dir;
+    const dirent* entry = dir.Next();
+    if (entry == nullptr) {
+      open.pop_back();
+      if (!open.empty()) path.truncate(open.back().pathLength);
+      continue;
+    }
     const EntryKind kind = dir.KindOf(*entry);
-    const QString name = QFile::decodeName(entry->d_name);
+    const QString name = FileNameText(entry->d_name);
     if (kind == EntryKind::Directory) {
       DirectoryStream child = dir.OpenChild(entry->d_name);
       const std::optional<DirectoryIdentity> identity = child.Identity();
       if (!identity || !visited.insert(*identity).second) continue;
-      ListAllIn(child, PathInFolder(folder, name), visited, rows);
+      path = PathInFolder(path, name);
+      open.push_back({std::move(child), path.size()});
     } else if (kind == EntryKind::RegularFile && HasExtension(name, kAviExtension)) {
-      AppendRow(dir, entry->d_name, Title(name), folder, name, rows);
+      AppendRow(dir, entry->d_name, Title(name), path, name, rows);
     }
   }
 }
@@ -55,7 +74,7 @@ void ListFilesIn(const QString& folder, RecordingRows& rows, Accept accept) {
   const QString normalised = NormalisedFolder(folder);
   while (const dirent* entry = dir.Next()) {
     if (dir.KindOf(*entry) != EntryKind::RegularFile) continue;
-    const QString name = QFile::decodeName(entry->d_name);
+    const QString name = FileNameText(entry->d_name);
     if (accept(QStringView(name))) AppendRow(dir, entry->d_name, name, normalised, name, rows);
   }
 }
@@ -67,7 +86,7 @@ void ListAll(const QString& folder, RecordingRows& rows) {
   const std::optional<DirectoryIdentity> identity = dir.Identity();
   if (!identity) return;
   VisitedDirectories visited{*identity};
-  ListAllIn(dir, NormalisedFolder(folder), visited, rows);
+  ListAllFrom(std::move(dir), NormalisedFolder(folder), visited, rows);
 }
 
 void ListByHour(const QString& folder, ListingState& state, RecordingRows& rows) {

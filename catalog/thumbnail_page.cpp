@@ -1,6 +1,7 @@
 #include "catalog/thumbnail_page.h"
 
 #include "catalog/directory_stream.h"
+#include "catalog/file_name_text.h"
 #include "catalog/folder_path.h"
 
 namespace motrevix::catalog {
@@ -16,7 +17,7 @@ ThumbnailPageFiles FilesOfPage(const QString& folder, int first) {
     if (dir.KindOf(*entry) == EntryKind::Directory) continue;
     if (index >= first + kPageCells) break;
     if (index >= first)
-      page.paths[page.count++] = PathInFolder(normalised, QString::fromLocal8Bit(entry->d_name));
+      page.paths[page.count++] = PathInFolder(normalised, FileNameText(entry->d_name));
     ++index;
   }
   return page;

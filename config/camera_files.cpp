@@ -8,6 +8,7 @@
 
 #include "config/file_messages.h"
 #include "config/setup_defaults.h"
+#include "config/text_file.h"
 #include "platform/unique_fd.h"
 
 namespace motrevix::config {
@@ -18,11 +19,8 @@ std::filesystem::path CameraFilePath(const std::filesystem::path& cardRoot, cons
 
 RecordReadResult ReadSetupRecord(const std::filesystem::path& file, CSetupRecord& record) {
   RecordReadResult result;
-  UniqueFd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-  if (!fd.Valid()) {
-    result.error = errno;
-    return result;
-  }
+  UniqueFd fd = OpenRegularFile(file, result.error);
+  if (!fd.Valid()) return result;
   // Read into a buffer first, so that a read error leaves the record as it was.
   std::array<std::uint8_t, CSetupRecord::kSize> buffer{};
   std::size_t total = 0;

@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "config/text_file.h"
+
 namespace motrevix::config {
 
 namespace {
@@ -23,6 +25,10 @@ std::string ReadErrorMessage(const std::filesystem::path& file, int error) {
       return WithPath("Access to ", file, " was denied.");
     case EISDIR:
       return WithPath("", file, " is a folder, not a file.");
+    case kNotARegularFileError:
+      return WithPath("", file, " is not a file (a pipe, a device or a socket).");
+    case kTextFileTooLargeError:
+      return WithPath("", file, " is too large to be a camera file.");
     default:
       return WithPath("An error occurred while reading ", file, ".");
   }

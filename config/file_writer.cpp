@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 
 #include "platform/unique_fd.h"
 
@@ -36,25 +37,27 @@ void SyncFolder(const std::filesystem::path& folder) {
   if (fd.Valid()) ::fsync(fd.Get());
 }
 
-}  // namespace
+// The target's name, six characters that make it unique, ".tmp".
+constexpr const char* kTemporaryPatternSuffix = ".XXXXXX.tmp";
+constexpr int kTemporaryNameSuffixLength = 4;  // ".tmp" after the unique part
 
-std::filesystem::path TemporaryPathFor(const std::filesystem::path& target) {
-  std::filesystem::path temporary = target;
-  temporary += ".tmp";
-  return temporary;
-}
+}  // namespace
 
 WriteResult ReplacingFileWriter::ReplaceFile(const std::filesystem::path& target,
                                              std::string_view data) {
-  const std::filesystem::path temporary = TemporaryPathFor(target);
   // The new file keeps the permissions of the one it replaces.
   mode_t mode = 0644;
   struct stat existing {};
   if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
     mode = existing.st_mode & 07777;
 
-  UniqueFd fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode));
+  // A new file under a name nobody else has: whatever a card holds under a
+  // temporary-looking name (a link, a FIFO, a file) is neither followed nor reused.
+  std::string name = target.string() + kTemporaryPatternSuffix;
+  UniqueFd fd(::mkostemps(name.data(), kTemporaryNameSuffixLength, O_CLOEXEC));
   if (!fd.Valid()) return {false, errno};
+  const std::filesystem::path temporary = name;
+  if (::fchmod(fd.Get(), mode) != 0) return Failed(temporary);
   if (!WriteAll(fd.Get(), data)) return Failed(temporary);
   if (::fsync(fd.Get()) != 0 && errno != EINVAL) return Failed(temporary);
   if (fd.Close() != 0) return Failed(temporary);

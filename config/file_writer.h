@@ -21,13 +21,11 @@ class IFileWriter {
   virtual WriteResult ReplaceFile(const std::filesystem::path& target, std::string_view data) = 0;
 };
 
-// The real writer: temporary file in the same folder, fsync, rename over the target.
+// The real writer: a new temporary file in the same folder under a unique name
+// (rdsetup.cfg.Xy12ab.tmp), fsync, rename over the target.
 class ReplacingFileWriter : public IFileWriter {
  public:
   WriteResult ReplaceFile(const std::filesystem::path& target, std::string_view data) override;
 };
-
-// The temporary file ReplacingFileWriter uses for a target.
-std::filesystem::path TemporaryPathFor(const std::filesystem::path& target);
 
 }  // namespace motrevix::config

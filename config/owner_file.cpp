@@ -20,6 +20,16 @@ bool HasLineBreak(const std::string& value) {
   return value.find_first_of("\r\n") != std::string::npos;
 }
 
+// Sets the key unless it already reads as the value: a value nobody changed keeps its
+// line as it was, so a name longer than readers take is not cut by saving the car
+// number.
+void SetUnlessUnchanged(std::string& text, const char* section, const char* key,
+                        const std::string& value) {
+  const std::optional<std::string> stored = ReadProfileValue(text, section, key);
+  if (stored && LimitOwnerValue(*stored) == value) return;
+  text = WriteProfileValue(text, section, key, value);
+}
+
 }  // namespace
 
 std::string LimitOwnerValue(const std::string& value) {
@@ -55,8 +65,8 @@ bool WriteOwnerInfo(const std::filesystem::path& cardRoot, const OwnerInfo& owne
     return false;
   }
   std::string text = existing.ok ? existing.text : std::string();
-  text = WriteProfileValue(text, kNameSection, kNameKey, owner.name);
-  text = WriteProfileValue(text, kCarSection, kCarKey, owner.carNumber);
+  SetUnlessUnchanged(text, kNameSection, kNameKey, owner.name);
+  SetUnlessUnchanged(text, kCarSection, kCarKey, owner.carNumber);
   const WriteResult written = writer.ReplaceFile(path, text);
   if (!written.ok) {
     prompt.ShowMessage(WriteErrorMessage(path, written.error), kFileErrorCaption);

@@ -25,8 +25,10 @@ constexpr std::size_t kMaxOwnerValueChars = 254;
 // missing file, section or key gives an empty value.
 OwnerInfo ReadOwnerInfo(const std::filesystem::path& ownerFile);
 
-// Sets both values in the card root's user.inf, creating it when missing. Failures
-// are reported through the prompt; false then, and the file is as it was.
+// Sets both values in the card root's user.inf, creating it when missing. A value
+// that reads back already as given keeps its line unchanged (a stored name longer
+// than readers take stays whole). Failures are reported through the prompt; false
+// then, and the file is as it was.
 bool WriteOwnerInfo(const std::filesystem::path& cardRoot, const OwnerInfo& owner,
                     IUserPrompt& prompt, IFileWriter& writer);
 

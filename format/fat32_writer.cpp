@@ -54,13 +54,14 @@ bool WriteFats(IRawVolume& volume, const Fat32Layout& layout, std::string& reaso
 
 bool WriteFat32(IRawVolume& volume, std::uint32_t volumeSectors, std::string_view label,
                 std::string& reason) {
-  if (!ZeroLeadSectors(volume, reason)) return false;
+  // Everything is checked before the first write, so a refused volume keeps its contents.
   const auto layout = ComputeFat32Layout(volumeSectors);
   if (!layout) {
     reason = "the volume is too small for FAT32: it needs at least " +
              std::to_string(kMinimumUsableBytes) + " bytes of usable space";
     return false;
   }
+  if (!ZeroLeadSectors(volume, reason)) return false;
   if (!WriteReservedArea(volume, *layout, label, reason)) return false;
   if (!WriteFats(volume, *layout, reason)) return false;
   const auto root = BuildRootDirectoryCluster(*layout, label);

@@ -9,10 +9,10 @@
 
 namespace motrevix::format {
 
-// Zeroes sectors 0 to 127, checks the size, then writes the boot sectors, FSInfo
+// Checks the size, zeroes sectors 0 to 127, then writes the boot sectors, FSInfo
 // sectors, signed empty sectors, both FATs and the root directory cluster, and
 // nothing else. Stops with false and a reason at the first failed write, or when
-// the volume is too small (after the zeroing). Does not unlock the volume.
+// the volume is too small (before writing anything). Does not unlock the volume.
 bool WriteFat32(IRawVolume& volume, std::uint32_t volumeSectors, std::string_view label,
                 std::string& reason);
 

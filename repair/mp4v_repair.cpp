@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <system_error>
+#include <utility>
 
 #include "repair/stdio_file.h"
 #include "repair/video_stream_rebuild.h"
@@ -45,15 +46,11 @@ bool IsWorkFileName(const Mp4vRepairJob& job) {
   return false;
 }
 
-// Steps 1 to 3: the carved and rebuilt work files; false after an error was shown.
-bool BuildElementaryStream(const Mp4vRepairJob& job, const WorkFiles& files, IUserPrompt& prompt,
+// Steps 1 to 3 on the opened damaged file: the carved and rebuilt work files; false
+// after an error was shown.
+bool BuildElementaryStream(StdioFile in, const WorkFiles& files, IUserPrompt& prompt,
                            std::ostream& log) {
   {
-    StdioFile in = OpenStdioFile(job.damagedFile, "rb");
-    if (!in) {
-      Show(prompt, "Error : can't open infile");
-      return false;
-    }
     StdioFile carved = OpenStdioFile(files.Carved(), "wb");
     if (!carved) {
       Show(prompt, "Error : can't open tmpfile wb");
@@ -63,6 +60,7 @@ bool BuildElementaryStream(const Mp4vRepairJob& job, const WorkFiles& files, IUs
       Show(prompt, "Error : can't extract mpeg4 bitstream from the infile");
       return false;
     }
+    in.reset();
   }
   StdioFile carved = OpenStdioFile(files.Carved(), "rb");
   if (!carved) {
@@ -93,8 +91,15 @@ void RunMp4vRepair(const Mp4vRepairJob& job, IUserPrompt& prompt, IProcessLaunch
     Show(prompt, kWorkFileNameError);
     return;
   }
+  // Only a regular file is read; the work files are cleaned up only once it is open,
+  // so work files of another run in the folder survive a file that cannot be opened.
+  StdioFile in = OpenRegularFileForReading(job.damagedFile);
+  if (!in) {
+    Show(prompt, "Error : can't open infile");
+    return;
+  }
   WorkFiles files(job.workingFolder);
-  if (!BuildElementaryStream(job, files, prompt, log)) return;
+  if (!BuildElementaryStream(std::move(in), files, prompt, log)) return;
 
   const ProcessRequest esmux{job.esmux,
                              {kRebuiltFile, std::to_string(kRepairWidth),

@@ -26,9 +26,10 @@ class IProcessLauncher {
   virtual bool StartDetached(const ProcessRequest& request) = 0;
 };
 
-// Starts programs with QProcess, never through a shell; standard input is empty,
-// and the output of a program started on its own is discarded.
-class QtProcessLauncher : public IProcessLauncher {
+// Starts programs with posix_spawn, never through a shell, passing paths and
+// arguments as the bytes they are; standard input is empty, and the output of a
+// program started on its own is discarded.
+class SpawnProcessLauncher : public IProcessLauncher {
  public:
   bool RunAndWait(const ProcessRequest& request) override;
   bool StartDetached(const ProcessRequest& request) override;

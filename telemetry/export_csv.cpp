@@ -12,10 +12,10 @@ constexpr const char* kCsvHeader =
     "speed_kmh,course_deg,time_t,latitude_deg,longitude_deg,utc_time\r\n";
 
 void WriteGpsRow(const CGPSData& g, std::ostream& out) {
-  out << "G," << g.m_nTimeMs << ",,,," << g.m_bValid << ',' << g.m_nYear << ',' << g.m_nMonth << ','
-      << g.m_nDay << ',' << g.m_nHour << ',' << g.m_nMinute << ',' << g.m_nSecond << ','
-      << ShortestText(g.m_dLatitude) << ',' << ShortestText(g.m_dLongitude) << ','
-      << ShortestSingleText(g.m_dSpeed) << ',' << ShortestSingleText(g.m_dCourse) << ','
+  out << "G," << StampMs(g.m_nTimeMs) << ",,,," << g.m_bValid << ',' << g.m_nYear << ','
+      << g.m_nMonth << ',' << g.m_nDay << ',' << g.m_nHour << ',' << g.m_nMinute << ','
+      << g.m_nSecond << ',' << ShortestText(g.m_dLatitude) << ',' << ShortestText(g.m_dLongitude)
+      << ',' << ShortestSingleText(g.m_dSpeed) << ',' << ShortestSingleText(g.m_dCourse) << ','
       << g.m_tTime << ',';
   if (const auto position = FixPosition(g))
     out << FixedText(position->latitude, 8) << ',' << FixedText(position->longitude, 8);
@@ -27,7 +27,7 @@ void WriteGpsRow(const CGPSData& g, std::ostream& out) {
 }
 
 void WriteGSensorRow(const CGSensorData& m, std::ostream& out) {
-  out << "M," << m.m_nTimeMs << ',' << m.m_nX << ',' << m.m_nY << ',' << m.m_nZ
+  out << "M," << StampMs(m.m_nTimeMs) << ',' << m.m_nX << ',' << m.m_nY << ',' << m.m_nZ
       << ",,,,,,,,,,,,,,,\r\n";
 }
 

@@ -16,9 +16,9 @@ std::string JsonNumber(double value, bool single = false) {
 }
 
 void WriteGps(const CGPSData& g, std::ostream& out) {
-  out << "{\"time_ms\":" << g.m_nTimeMs << ",\"valid\":" << g.m_bValid << ",\"year\":" << g.m_nYear
-      << ",\"month\":" << g.m_nMonth << ",\"day\":" << g.m_nDay << ",\"hour\":" << g.m_nHour
-      << ",\"minute\":" << g.m_nMinute << ",\"second\":" << g.m_nSecond
+  out << "{\"time_ms\":" << StampMs(g.m_nTimeMs) << ",\"valid\":" << g.m_bValid
+      << ",\"year\":" << g.m_nYear << ",\"month\":" << g.m_nMonth << ",\"day\":" << g.m_nDay
+      << ",\"hour\":" << g.m_nHour << ",\"minute\":" << g.m_nMinute << ",\"second\":" << g.m_nSecond
       << ",\"latitude_ddmm\":" << JsonNumber(g.m_dLatitude)
       << ",\"longitude_dddmm\":" << JsonNumber(g.m_dLongitude)
       << ",\"speed_kmh\":" << JsonNumber(g.m_dSpeed, true)
@@ -31,7 +31,7 @@ void WriteGps(const CGPSData& g, std::ostream& out) {
 }
 
 void WriteGSensor(const CGSensorData& m, std::ostream& out) {
-  out << "{\"time_ms\":" << m.m_nTimeMs << ",\"x\":" << m.m_nX << ",\"y\":" << m.m_nY
+  out << "{\"time_ms\":" << StampMs(m.m_nTimeMs) << ",\"x\":" << m.m_nX << ",\"y\":" << m.m_nY
       << ",\"z\":" << m.m_nZ << '}';
 }
 

@@ -19,8 +19,12 @@ struct TelemetryRecordRef {
   std::uint32_t timeMs;  // time stamps compare as unsigned
 };
 
-// Both arrays merged by time stamp (GPS first on equal stamps); each array keeps
-// its own order.
+// A sample's time stamp as every output reads it: unsigned 32-bit milliseconds.
+inline std::uint32_t StampMs(std::int32_t timeMs) { return static_cast<std::uint32_t>(timeMs); }
+
+// Both arrays in the order of their time stamps, whatever order they arrived in
+// (GPS first on equal stamps; samples of one array with equal stamps keep their
+// order).
 std::vector<TelemetryRecordRef> RecordsInTimeOrder(const CTextData& data);
 
 // A count line, then one line per record in time order: clock time and time stamp,

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 extern "C" {
 #include <libavutil/intreadwrite.h>
@@ -28,6 +30,10 @@ bool TelemetryTrackFile::Open(const std::string& path) {
   trackIndex_ = -1;
   packet_ = av::MakePacket();
   if (!packet_) return false;
+  // Only a regular file: opening a FIFO would wait for a writer, and a device such as
+  // /dev/zero never ends.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return false;
 
   AVFormatContext* raw = nullptr;
   if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) return false;

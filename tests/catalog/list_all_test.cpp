@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 #include "catalog/card_folders.h"
 #include "catalog/recording_listing.h"
 #include "catalog/row_text.h"
+#include "platform/unique_fd.h"
 #include "tests/catalog/card_tree.h"
 #include "tests/support/test_support.h"
 #include "tests/support/unprivileged.h"
@@ -173,6 +175,55 @@ TEST(ListAllDate, ShowsTheBirthTimeWhereTheFileSystemKeepsOne) {
   ListAll(card.RootText(), rows);
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].m_strDate, DateText(expected));
+}
+
+// A folder `depth` levels deep (each level named "d") holding one recording,
+// made relative to each new folder so the path may exceed what open() accepts.
+void MakeDeepTree(const fs::path& root, int depth) {
+  fs::create_directories(root);
+  UniqueFd folder(open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  ASSERT_TRUE(folder.Valid());
+  for (int level = 0; level < depth; ++level) {
+    ASSERT_EQ(mkdirat(folder.Get(), "d", 0755), 0);
+    folder = UniqueFd(openat(folder.Get(), "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    ASSERT_TRUE(folder.Valid());
+  }
+  const UniqueFd file(openat(folder.Get(), "deep.AVI", O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+  EXPECT_TRUE(file.Valid());
+}
+
+// The walk keeps its open folders on the heap: run on a thread with a small stack,
+// a tree thousands of folders deep is listed whole instead of overflowing it.
+TEST(ListAllDepth, DeepTreeIsListedWithoutUsingTheCallStack) {
+  constexpr int kDepth = 3000;
+  const fs::path root = test::ScratchDir() / "deep";
+  MakeDeepTree(root, kDepth);
+  struct Job {
+    QString folder;
+    RecordingRows rows;
+  } job{QString::fromStdString(root.string()), {}};
+  pthread_attr_t attributes;
+  pthread_attr_init(&attributes);
+  pthread_attr_setstacksize(&attributes, 256 * 1024);
+  pthread_t thread;
+  ASSERT_EQ(pthread_create(
+                &thread, &attributes,
+                [](void* argument) -> void* {
+                  auto* work = static_cast<Job*>(argument);
+                  ListAll(work->folder, work->rows);
+                  return nullptr;
+                },
+                &job),
+            0);
+  pthread_join(thread, nullptr);
+  pthread_attr_destroy(&attributes);
+
+  QString expected = job.folder;
+  for (int level = 0; level < kDepth; ++level) expected += QStringLiteral("/d");
+  expected += QStringLiteral("/deep.AVI");
+  ASSERT_EQ(job.rows.size(), 1u);
+  EXPECT_EQ(job.rows[0].m_strName, QStringLiteral("deep"));
+  EXPECT_EQ(job.rows[0].m_strPath, expected);
 }
 
 TEST(NameOrder, OrdinalByUtf16CodeUnits) {

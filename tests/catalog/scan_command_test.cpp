@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalog/catalog_globals.h"
+#include "catalog/file_name_text.h"
 #include "tests/catalog/card_tree.h"
 #include "tests/support/test_support.h"
 #include "tools/cli/cli_commands.h"
@@ -113,6 +114,49 @@ TEST_F(ScanCommandTest, HourListingReportsTheCurrentHour) {
   const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
   EXPECT_EQ(root["currentHour"].toInt(-1), 7);
   EXPECT_TRUE(root["rows"].toArray().isEmpty());
+}
+
+// Names are bytes: one that is not UTF-8, and characters that would break a text
+// row, come out so that the printed path names the file.
+TEST_F(ScanCommandTest, NamesKeepTheirBytesInTextAndJson) {
+  const std::string folder = "odd\xfe folder";
+  const struct {
+    std::string file;  // in `folder`
+    std::string cell;  // its path's tail in a text row
+  } cases[] = {
+      {"A_not_utf8_\xff.AVI", "odd\\xFE folder/A_not_utf8_\\xFF.AVI"},
+      {"B_tab\there.AVI", "odd\\xFE folder/B_tab\\there.AVI"},
+      {"C_line\nfeed\r.AVI", "odd\\xFE folder/C_line\\nfeed\\r.AVI"},
+      {"D_back\\slash.AVI", "odd\\xFE folder/D_back\\\\slash.AVI"},
+      {"E_\xed\xa0\x80_surrogate_\xc0\xaf_overlong.AVI",
+       "odd\\xFE folder/E_\\xED\\xA0\\x80_surrogate_\\xC0\\xAF_overlong.AVI"},
+      {"F_\xea\xb0\x80_\xf0\x9f\x98\x80.AVI",
+       "odd\\xFE folder/F_\xea\xb0\x80_\xf0\x9f\x98\x80.AVI"},
+  };
+  for (const auto& c : cases) card.File(folder + "/" + c.file);
+  const std::string root = card.Root().string() + "/";
+
+  const ScanRun text = Scan({root + folder});
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  std::vector<std::string> cells;
+  std::istringstream lines(text.out);
+  for (std::string line; std::getline(lines, line);)
+    cells.push_back(line.substr(line.rfind('\t') + 1));
+  std::vector<std::string> expected;
+  for (const auto& c : cases) expected.push_back(root + c.cell);
+  EXPECT_EQ(cells, expected);
+
+  const ScanRun json = Scan({root + folder, "--json"});
+  ASSERT_EQ(json.exitCode, 0) << json.err;
+  const QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+  EXPECT_EQ(catalog::FileNameBytes(object["folder"].toString()).toStdString(), root + folder);
+  std::vector<std::string> paths;
+  for (const auto& row : object["rows"].toArray())
+    paths.push_back(catalog::FileNameBytes(row.toObject()["path"].toString()).toStdString());
+  expected.clear();
+  for (const auto& c : cases) expected.push_back(root + folder + "/" + c.file);
+  EXPECT_EQ(paths, expected);
+  EXPECT_NE(json.out.find("\\udcff"), std::string::npos);
 }
 
 TEST_F(ScanCommandTest, RejectsBadCommandLinesWithAReason) {

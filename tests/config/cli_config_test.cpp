@@ -1,5 +1,6 @@
 // motrevix-cli config on a card folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -142,6 +143,48 @@ TEST(ConfigCli, ClockAndOwnerFiles) {
       "[Extra]\r\nKey=Value\r\n[UserName]\r\nIDC_USERNAME=Kim\r\n[CarNum]\r\nIDC_CARNUM=99\r\n");
   run = Config({"owner", card.string()});
   EXPECT_EQ(run.out, "name: Kim\ncar number: 99\n");
+}
+
+// A FIFO or a device under a camera file's name is refused at once instead of
+// blocking or being read forever; a FIFO under a temporary-looking name is not used.
+TEST(ConfigCli, PipesDevicesAndHugeFilesDoNotHangTheCommands) {
+  enum class Make { kFifo, kZeroLink, kHuge };
+  const struct {
+    const char* file;
+    Make make;
+    std::vector<std::string> args;  // the card folder goes after the command
+    int exitCode;
+    const char* message;
+  } cases[] = {
+      {"rdsetup.cfg", Make::kFifo, {"show"}, 1, "rdsetup.cfg is not a file (a pipe"},
+      {"rdsetup.cfg", Make::kFifo, {"set", "audio=off"}, 1, "is not a file"},
+      {"rdsetup.cfg", Make::kFifo, {"defaults"}, 1, "is not a file"},
+      {"rdsetup.cfg", Make::kZeroLink, {"show"}, 1, "is not a file"},
+      {"user.inf", Make::kFifo, {"owner", "--car", "99Z"}, 1, "user.inf is not a file"},
+      {"user.inf", Make::kZeroLink, {"owner", "--car", "99Z"}, 1, "is not a file"},
+      {"user.inf", Make::kHuge, {"owner", "--car", "99Z"}, 1, "is too large to be a camera file"},
+      {"rdsetup.cfg.tmp", Make::kFifo, {"set", "audio=off"}, 0, "rdsetup.cfg was not found."},
+      {"user.inf.tmp", Make::kFifo, {"owner", "--car", "99Z"}, 0, ""},
+      {"Date_Time.cfg.tmp", Make::kFifo, {"clock", "2011-03-05 14:07:09"}, 0, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.file) + " " + c.args[0]);
+    const auto card = motrevix::test::ScratchDir();
+    const auto hostile = card / c.file;
+    if (c.make == Make::kFifo) {
+      ASSERT_EQ(mkfifo(hostile.c_str(), 0644), 0);
+    }
+    if (c.make == Make::kZeroLink) std::filesystem::create_symlink("/dev/zero", hostile);
+    if (c.make == Make::kHuge) WriteAll(hostile, std::string(1 << 20, 'x'));
+    std::vector<std::string> args = c.args;
+    args.insert(args.begin() + 1, card.string());
+    const auto run = Config(args);
+    EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    // What was there is still there, as it was.
+    EXPECT_EQ(std::filesystem::is_fifo(hostile), c.make == Make::kFifo);
+    EXPECT_EQ(std::filesystem::is_symlink(hostile), c.make == Make::kZeroLink);
+  }
 }
 
 TEST(ConfigCli, BadInputIsRefusedAndWritesNothing) {

@@ -90,6 +90,41 @@ TEST(ConfigFileWriter, FailuresReportAnErrorAndLeaveNothingBehind) {
   EXPECT_TRUE(fs::is_directory(card / "user.inf"));
 }
 
+// Whatever the card holds under the old temporary name (a link to another file, a
+// FIFO, a file of its own) is neither followed, nor waited on, nor reused.
+TEST(ConfigFileWriter, EntriesNamedLikeTheTemporaryFileAreLeftAlone) {
+  for (const char* fileName : {"rdsetup.cfg", "user.inf", "Date_Time.cfg"}) {
+    for (const char* kind : {"link", "fifo", "file"}) {
+      SCOPED_TRACE(std::string(fileName) + " with a " + kind + " as its .tmp");
+      const fs::path card = motrevix::test::ScratchDir() / (std::string(fileName) + "-" + kind);
+      fs::create_directories(card);
+      const fs::path outside = card.parent_path() / "elsewhere.txt";
+      WriteAll(outside, "not a camera file");
+      WriteAll(card / fileName, "old");
+      const fs::path temporary = card / (std::string(fileName) + ".tmp");
+      if (std::string(kind) == "link") fs::create_symlink(outside, temporary);
+      if (std::string(kind) == "fifo") {
+        ASSERT_EQ(mkfifo(temporary.c_str(), 0644), 0);
+      }
+      if (std::string(kind) == "file") WriteAll(temporary, "someone's file");
+
+      ReplacingFileWriter writer;
+      ASSERT_TRUE(writer.ReplaceFile(card / fileName, "new").ok);
+      EXPECT_EQ(ReadAll(card / fileName), "new");
+      EXPECT_FALSE(fs::is_symlink(card / fileName));
+      EXPECT_EQ(ReadAll(outside), "not a camera file");
+      EXPECT_EQ(FolderContents(card), (std::vector<fs::path>{fileName, temporary.filename()}));
+      EXPECT_EQ(fs::is_symlink(temporary), std::string(kind) == "link");
+      EXPECT_EQ(fs::is_fifo(temporary), std::string(kind) == "fifo");
+      if (fs::is_symlink(temporary)) {
+        EXPECT_EQ(fs::read_symlink(temporary), outside);
+      } else if (!fs::is_fifo(temporary)) {
+        EXPECT_EQ(ReadAll(temporary), "someone's file");
+      }
+    }
+  }
+}
+
 TEST(ConfigFileWriter, WriteStoppedHalfWayKeepsTheOldFileWhole) {
   const fs::path card = motrevix::test::ScratchDir();
   const std::string oldRecord(348, '\x44');

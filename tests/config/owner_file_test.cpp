@@ -96,6 +96,32 @@ TEST(ConfigOwnerFile, ReadersTakeAtMost254Characters) {
   EXPECT_EQ(read.carNumber, longCar.substr(0, 254 * 3));
 }
 
+// Saving what was read back (as the command line and the dialog do) keeps a value
+// nobody changed as it is stored, even when it is longer than readers take.
+TEST(ConfigOwnerFile, UnchangedValuesKeepTheirLines) {
+  const auto card = motrevix::test::ScratchDir();
+  const std::string nameLine = "IDC_USERNAME = \"" + std::string(300, 'n') + "\"";
+  const std::string original = "[UserName]\r\n" + nameLine + "\r\n[CarNum]\r\nIDC_CARNUM=12A\r\n";
+  WriteAll(card / "user.inf", original);
+  RecordingPrompt prompt;
+  ReplacingFileWriter writer;
+
+  OwnerInfo owner = ReadOwnerInfo(card / "user.inf");
+  ASSERT_TRUE(WriteOwnerInfo(card, owner, prompt, writer));
+  EXPECT_EQ(ReadAll(card / "user.inf"), original);
+
+  owner.carNumber = "99Z";
+  ASSERT_TRUE(WriteOwnerInfo(card, owner, prompt, writer));
+  EXPECT_EQ(ReadAll(card / "user.inf"),
+            "[UserName]\r\n" + nameLine + "\r\n[CarNum]\r\nIDC_CARNUM=99Z\r\n");
+
+  owner.name = "Kim";
+  ASSERT_TRUE(WriteOwnerInfo(card, owner, prompt, writer));
+  EXPECT_EQ(ReadAll(card / "user.inf"),
+            "[UserName]\r\nIDC_USERNAME=Kim\r\n[CarNum]\r\nIDC_CARNUM=99Z\r\n");
+  EXPECT_TRUE(prompt.messages.empty());
+}
+
 TEST(ConfigOwnerFile, RefusesValuesThatWouldBreakTheFile) {
   const auto card = motrevix::test::ScratchDir();
   WriteAll(card / "user.inf", "[UserName]\r\nIDC_USERNAME=Old\r\n");

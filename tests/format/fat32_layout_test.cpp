@@ -172,18 +172,20 @@ TEST(Fat32Layout, LabelIsZeroPaddedInTheBootSectorAndSpacePaddedInTheRoot) {
   }
 }
 
-TEST(Fat32Layout, TooSmallVolumeGetsOnlyTheZeroedLeadSectors) {
-  const auto image = MakeSparseImage(ScratchDir() / "small.img", 78'156);
-  WriteSectorsOfByte(image, 0, 200, 0xC3);
-  auto log = std::make_shared<VolumeLog>();
-  std::string reason;
-  EXPECT_FALSE(FormatImage(image, "RD-310", log, &reason));
-  EXPECT_NE(reason.find("too small"), std::string::npos) << reason;
-  ASSERT_EQ(log->writes.size(), 128u);
-  EXPECT_EQ(log->writes.back(), (WriteRecord{127, 1}));
-  EXPECT_EQ(log->unlocks, 1);
-  EXPECT_EQ(ReadSectors(image, 0, 128), std::vector<std::uint8_t>(128 * 512, 0));
-  EXPECT_EQ(ReadSectors(image, 128, 72), std::vector<std::uint8_t>(72 * 512, 0xC3));
+// A refused format writes nothing: the volume keeps what it held.
+TEST(Fat32Layout, TooSmallVolumeIsRefusedBeforeAnyWrite) {
+  for (const std::uint32_t sectors : {78'156u, 2'048u, 200u}) {
+    SCOPED_TRACE(sectors);
+    const auto image = MakeSparseImage(ScratchDir() / "small.img", sectors);
+    WriteSectorsOfByte(image, 0, 200, 0xC3);
+    auto log = std::make_shared<VolumeLog>();
+    std::string reason;
+    EXPECT_FALSE(FormatImage(image, "RD-310", log, &reason));
+    EXPECT_NE(reason.find("too small"), std::string::npos) << reason;
+    EXPECT_TRUE(log->writes.empty());
+    EXPECT_EQ(log->unlocks, 1);
+    EXPECT_EQ(ReadSectors(image, 0, 200), std::vector<std::uint8_t>(200 * 512, 0xC3));
+  }
 }
 
 TEST(Fat32Layout, VolumeSmallerThanTheReservedAreaFailsWithoutGrowingTheImage) {

@@ -73,6 +73,24 @@ TEST(FormatCli, FailuresExplainThemselvesAndLeaveFilesAlone) {
   EXPECT_FALSE(fs::exists(dir / "missing.img"));
 }
 
+// A refused format leaves an image as it was, and removes an image it made itself.
+TEST(FormatCli, TooSmallImageKeepsItsBytesAndAMadeImageGoes) {
+  const auto dir = ScratchDir();
+  const auto small = MakeSparseImage(dir / "small.img", 2'048);
+  WriteSectorsOfByte(small, 0, 2'048, 0x5A);
+  const ProcessResult refused = RunTool("motrevix-cli", {"format", "--image", small.string()});
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_NE(refused.err.find("too small"), std::string::npos) << refused.err;
+  EXPECT_EQ(ReadSectors(small, 0, 2'048), std::vector<std::uint8_t>(2'048 * 512, 0x5A));
+
+  const auto made = dir / "made.img";
+  const ProcessResult sized =
+      RunTool("motrevix-cli", {"format", "--image", made.string(), "--size", "1048576"});
+  EXPECT_EQ(sized.exitCode, 1);
+  EXPECT_NE(sized.err.find("too small"), std::string::npos) << sized.err;
+  EXPECT_FALSE(fs::exists(made));
+}
+
 TEST(FormatCli, ProbeListsCandidatesOrSaysThereAreNone) {
   const ProcessResult run = RunTool("motrevix-cli", {"format", "probe"});
   EXPECT_EQ(run.exitCode, 0) << run.err;

@@ -64,13 +64,10 @@ TEST(CliRepair, H264StartsFfmpegInTheBackground) {
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out.rfind((dir / kH264ResultFile).string(), 0), 0u) << run.out;
   const fs::path recovery = dir / "cache" / "motrevix" / "Recovery";
-  // The started command removes the script and then the ffmpeg copy: wait for both.
-  for (int i = 0; i < 300 && (fs::exists(recovery / kH264ScriptFile) ||
-                              fs::exists(recovery / kFfmpegCopyFile));
-       ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  // The started command removes its script, its ffmpeg copy and its run folder.
+  ASSERT_TRUE(test::WaitForH264Runs(recovery));
   EXPECT_TRUE(fs::is_directory(recovery));
-  EXPECT_FALSE(fs::exists(recovery / kFfmpegCopyFile));
+  EXPECT_TRUE(fs::is_empty(recovery));
   EXPECT_TRUE(test::Probe(dir / kH264ResultFile).ok);
 }
 

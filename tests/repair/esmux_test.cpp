@@ -35,6 +35,13 @@ TEST(Esmux, WrapsTheStreamIntoA3gpFileInTheCurrentFolder) {
       "ffmpeg",
       {"-v", "error", "-i", (dir / "out" / "clip-front.3gp").string(), "-f", "null", "-"});
   EXPECT_EQ(decoded.err, "");
+
+  // An input in the current folder already named like the output stays the input.
+  WriteBytes(dir / "stream.3gp", stream);
+  const auto onItself = RunTool("esmux", {"stream.3gp", "640", "480", "33"}, dir);
+  EXPECT_EQ(onItself.exitCode, 1);
+  EXPECT_NE(onItself.err.find("would replace the input"), std::string::npos) << onItself.err;
+  EXPECT_EQ(ReadBytes(dir / "stream.3gp"), stream);
 }
 
 TEST(Esmux, RefusesBadArgumentsAndStreamsWithoutPictures) {

@@ -43,15 +43,7 @@ TEST(H264Repair, ScriptLineQuotesThePath) {
   }
 }
 
-// Waits for the started command to remove its work files.
-bool WaitForCleanUp(const fs::path& recovery) {
-  for (int i = 0; i < 300; ++i) {
-    if (!fs::exists(recovery / kH264ScriptFile) && !fs::exists(recovery / kFfmpegCopyFile))
-      return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  }
-  return false;
-}
+bool WaitForCleanUp(const fs::path& recovery) { return test::WaitForH264Runs(recovery); }
 
 H264RepairJob JobIn(const fs::path& dir, const fs::path& damaged) {
   H264RepairJob job;
@@ -62,10 +54,15 @@ H264RepairJob JobIn(const fs::path& dir, const fs::path& damaged) {
   return job;
 }
 
-// A copy already in the recovery folder is kept and used: here one that writes its
+// Names are bytes: a folder and a file whose names are not UTF-8 reach ffmpeg unchanged.
+const std::string kNotUtf8Path = "/home/me/caf\xe9 \xff/clip\xfe.AVI";
+
+// An ffmpeg kept in the recovery folder is the one each run copies: here one that writes its
 // arguments one a line, so the test sees exactly what ffmpeg would get.
 TEST(H264Repair, ScriptHandsThePathToFfmpegAsOneArgument) {
-  for (const std::string& awkward : kAwkwardPaths) {
+  std::vector<std::string> paths = kAwkwardPaths;
+  paths.push_back(kNotUtf8Path);
+  for (const std::string& awkward : paths) {
     const fs::path dir = test::ScratchDir();
     const fs::path folder = dir / ("in " + fs::path(awkward).parent_path().filename().string());
     fs::create_directories(folder);
@@ -80,7 +77,7 @@ TEST(H264Repair, ScriptHandsThePathToFfmpegAsOneArgument) {
     fs::permissions(job.locations.recoveryFolder / kFfmpegCopyFile, fs::perms::owner_all);
 
     RecordingPrompt prompt;
-    QtProcessLauncher launcher;
+    SpawnProcessLauncher launcher;
     ASSERT_TRUE(StartH264Repair(job, prompt, launcher)) << awkward;
     EXPECT_TRUE(prompt.messages.empty());
     ASSERT_TRUE(WaitForCleanUp(job.locations.recoveryFolder)) << awkward;
@@ -110,7 +107,7 @@ TEST(H264Repair, RealFfmpegCopiesTheVideoBesideTheDamagedFile) {
   ASSERT_FALSE(fs::exists(job.locations.recoveryFolder));
 
   RecordingPrompt prompt;
-  QtProcessLauncher launcher;
+  SpawnProcessLauncher launcher;
   ASSERT_TRUE(StartH264Repair(job, prompt, launcher));
   EXPECT_TRUE(fs::is_directory(job.locations.recoveryFolder));
   ASSERT_TRUE(WaitForCleanUp(job.locations.recoveryFolder));
@@ -122,12 +119,47 @@ TEST(H264Repair, RealFfmpegCopiesTheVideoBesideTheDamagedFile) {
   EXPECT_EQ(probed.streams[0].width, 160);
 }
 
+// Runs started together each run their own script with their own ffmpeg copy: each
+// folder's result names its own recording, and a run that ends first removes
+// nothing another still uses.
+TEST(H264Repair, RunsStartedTogetherKeepTheirOwnScripts) {
+  const fs::path dir = test::ScratchDir();
+  H264RepairJob first = JobIn(dir, dir / "first" / "a.AVI");
+  H264RepairJob second = JobIn(dir, dir / "second" / "b.AVI");
+  for (const auto* job : {&first, &second}) {
+    fs::create_directories(job->workingFolder);
+    test::WriteBytes(job->damagedFile, {1, 2, 3});
+  }
+  fs::create_directories(first.locations.recoveryFolder);
+  const fs::path kept = first.locations.recoveryFolder / kFfmpegCopyFile;
+  {
+    std::ofstream fake(kept);
+    fake << "#!/bin/sh\nsleep 0.5\nprintf '%s\\n' \"$2\" > " << kH264ResultFile << "\n";
+  }
+  fs::permissions(kept, fs::perms::owner_all);
+
+  RecordingPrompt prompt;
+  SpawnProcessLauncher launcher;
+  ASSERT_TRUE(StartH264Repair(first, prompt, launcher));
+  ASSERT_TRUE(StartH264Repair(second, prompt, launcher));
+  EXPECT_TRUE(prompt.messages.empty());
+  ASSERT_TRUE(WaitForCleanUp(first.locations.recoveryFolder));
+  for (const auto* job : {&first, &second}) {
+    const auto result = test::ReadBytes(job->workingFolder / kH264ResultFile);
+    EXPECT_EQ(std::string(result.begin(), result.end()), job->damagedFile.string() + "\n");
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(first.locations.recoveryFolder),
+                          fs::directory_iterator()),
+            1);
+  EXPECT_TRUE(fs::exists(kept));
+}
+
 TEST(H264Repair, MissingFfmpegIsToldAndLeavesNothing) {
   const fs::path dir = test::ScratchDir();
   H264RepairJob job = JobIn(dir, dir / "a.AVI");
   job.locations.ffmpegProgram = dir / "no-ffmpeg";
   RecordingPrompt prompt;
-  QtProcessLauncher launcher;
+  SpawnProcessLauncher launcher;
   EXPECT_FALSE(StartH264Repair(job, prompt, launcher));
   ASSERT_EQ(prompt.messages.size(), 1u);
   EXPECT_EQ(prompt.messages[0].text, "Error : can't copy " + job.locations.ffmpegProgram.string() +
@@ -141,7 +173,7 @@ TEST(H264Repair, RecoveryFolderThatCannotBeMadeIsTold) {
   fs::create_directories(job.locations.recoveryFolder.parent_path());
   test::WriteBytes(job.locations.recoveryFolder, {1});  // a file where the folder should be
   RecordingPrompt prompt;
-  QtProcessLauncher launcher;
+  SpawnProcessLauncher launcher;
   EXPECT_FALSE(StartH264Repair(job, prompt, launcher));
   ASSERT_EQ(prompt.messages.size(), 1u);
   EXPECT_EQ(prompt.messages[0].text,

@@ -3,6 +3,7 @@
 #include "repair/mp4v_repair.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <random>
@@ -55,7 +56,7 @@ struct RepairRun {
 
 void Repair(const fs::path& damaged, const fs::path& folder, RepairRun& run,
             const fs::path& esmux = test::BinDir() / "esmux") {
-  QtProcessLauncher launcher;
+  SpawnProcessLauncher launcher;
   RunMp4vRepair({damaged, folder, esmux}, run.prompt, launcher, run.log);
 }
 
@@ -155,6 +156,25 @@ TEST(Mp4vRepair, RefusesADamagedFileNamedLikeItsOwnFiles) {
   }
 }
 
+// Only a regular file is read (a FIFO would block, /dev/zero never ends), and a
+// damaged file that cannot be opened leaves work files already in the folder alone.
+TEST(Mp4vRepair, InputThatIsNoRegularFileStopsBeforeTouchingTheFolder) {
+  const fs::path dir = test::ScratchDir();
+  ASSERT_EQ(mkfifo((dir / "pipe.AVI").c_str(), 0644), 0);
+  fs::create_directories(dir / "folder.AVI");
+  for (const fs::path& input : {dir / "gone.AVI", dir / "pipe.AVI", dir / "folder.AVI",
+                                fs::path("/dev/zero"), fs::path("/dev/null")}) {
+    SCOPED_TRACE(input.string());
+    test::WriteBytes(dir / kCarvedFile, {1});
+    test::WriteBytes(dir / kRebuiltFile, {2});
+    RepairRun run;
+    Repair(input, dir, run);
+    EXPECT_EQ(Texts(run.prompt), std::vector<std::string>{"Error : can't open infile"});
+    EXPECT_EQ(test::ReadBytes(dir / kCarvedFile), Bytes{1});
+    EXPECT_EQ(test::ReadBytes(dir / kRebuiltFile), Bytes{2});
+  }
+}
+
 TEST(Mp4vRepair, UnwritableFolderStopsBeforeCarving) {
   const fs::path dir = test::ScratchDir();
   const fs::path recording = test::MakeMpeg4Recording(dir / "clip.AVI", {"--channels", "1"});
@@ -163,17 +183,34 @@ TEST(Mp4vRepair, UnwritableFolderStopsBeforeCarving) {
   EXPECT_EQ(Texts(run.prompt), std::vector<std::string>{"Error : can't open tmpfile wb"});
 }
 
-// Paths are used whole, however long.
-TEST(Mp4vRepair, LongPathsAreUsedWhole) {
-  const fs::path dir = test::ScratchDir() / std::string(120, 'd') / std::string(120, 'e');
-  fs::create_directories(dir);
-  const fs::path recording =
-      test::MakeMpeg4Recording(dir / (std::string(100, 'f') + ".AVI"), {"--channels", "1"});
-  ASSERT_GT(recording.string().size(), 300u);
-  RepairRun run;
-  Repair(recording, dir, run);
-  EXPECT_TRUE(run.prompt.messages.empty());
-  EXPECT_TRUE(test::Probe(dir / kMp4vResultFile).ok);
+// Paths are used whole, however long, and as the bytes they are (a folder whose
+// name is not UTF-8 reaches esmux as its working folder unchanged).
+TEST(Mp4vRepair, PathsAreUsedWholeAndAsTheirBytes) {
+  const struct {
+    fs::path folder;
+    std::string file;
+  } cases[] = {
+      {fs::path(std::string(120, 'd')) / std::string(120, 'e'), std::string(100, 'f') + ".AVI"},
+      {"caf\xe9 \xff\xfe", "clip\xff.AVI"},
+  };
+  const fs::path scratch = test::ScratchDir();
+  for (const auto& c : cases) {
+    const fs::path dir = scratch / c.folder;
+    SCOPED_TRACE(dir.string());
+    fs::create_directories(dir);
+    // Made and probed under plain names: the test's own tools take text paths.
+    const fs::path made = scratch / "clip.AVI";
+    test::MakeMpeg4Recording(made, {"--channels", "1"});
+    const fs::path recording = dir / c.file;
+    fs::rename(made, recording);
+    RepairRun run;
+    Repair(recording, dir, run);
+    EXPECT_TRUE(run.prompt.messages.empty());
+    EXPECT_EQ(run.log.str(), "");
+    const fs::path result = scratch / kMp4vResultFile;
+    fs::copy_file(dir / kMp4vResultFile, result, fs::copy_options::overwrite_existing);
+    EXPECT_TRUE(test::Probe(result).ok);
+  }
 }
 
 TEST(Mp4vRepair, MissingEsmuxIsReportedOnTheLogAndLeavesNoResult) {

@@ -62,7 +62,7 @@ class RecoveryWindow : public ::testing::Test {
   fs::path dir_;
   RepairLocations locations_;
   RecordingPrompt prompt_;
-  QtProcessLauncher launcher_;
+  SpawnProcessLauncher launcher_;
   std::unique_ptr<CRecovery> window_;
 };
 
@@ -147,8 +147,7 @@ TEST_F(RecoveryWindow, H264StartsTheScriptAndHides) {
   Click("1141");
   EXPECT_EQ(Messages(), std::vector<std::string>{"Recovery H.264_1!!!"});
   EXPECT_FALSE(window_->isVisible());
-  for (int i = 0; i < 100 && fs::exists(locations_.recoveryFolder / kH264ScriptFile); ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  ASSERT_TRUE(test::WaitForH264Runs(locations_.recoveryFolder));
   EXPECT_EQ(test::ReadBytes(dir_ / "ran.txt").size(), recording.string().size() + 1);
 }
 

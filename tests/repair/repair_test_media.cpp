@@ -2,13 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
+#include "repair/h264_repair.h"
 #include "tests/support/test_support.h"
 
 namespace motrevix::test {
 namespace fs = std::filesystem;
+
+bool WaitForH264Runs(const fs::path& recoveryFolder) {
+  const auto running = [&recoveryFolder] {
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(recoveryFolder, error))
+      if (entry.path().filename().string().rfind(repair::kH264RunFolderPrefix, 0) == 0) return true;
+    return false;
+  };
+  for (int i = 0; i < 300 && running(); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  return !running();
+}
 
 Bytes ReadBytes(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);

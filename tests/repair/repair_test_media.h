@@ -13,6 +13,10 @@ using Bytes = std::vector<std::uint8_t>;
 Bytes ReadBytes(const std::filesystem::path& file);
 void WriteBytes(const std::filesystem::path& file, const Bytes& bytes);
 
+// Waits (up to 30 s) until no H.264 run folder is left in the recovery folder, that
+// is until every started script has ended and removed its work files.
+bool WaitForH264Runs(const std::filesystem::path& recoveryFolder);
+
 // Writes a recording with make-recording: MPEG-4 visual, front 640 x 480 unless told.
 std::filesystem::path MakeMpeg4Recording(const std::filesystem::path& file,
                                          const std::vector<std::string>& extra = {});

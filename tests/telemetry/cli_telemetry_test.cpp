@@ -1,6 +1,7 @@
 // motrevix-cli telemetry on generated recordings, its output read back by
 // Python's XML and CSV parsers and Qt's JSON parser.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -115,6 +116,9 @@ TEST(CliTelemetryErrorsTest, BadCommandLinesAndFilesAreRefusedClearly) {
   const auto dir = test::ScratchDir();
   const auto text = dir / "notes.MP4";
   std::ofstream(text) << "not a recording";
+  // Opening a FIFO would wait for a writer, and /dev/zero never ends.
+  const auto fifo = dir / "FIFO.AVI";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
   const struct {
     std::vector<std::string> args;
     int exitCode;
@@ -126,6 +130,8 @@ TEST(CliTelemetryErrorsTest, BadCommandLinesAndFilesAreRefusedClearly) {
       {{"telemetry", "a.AVI", "b.AVI"}, 2, "one recording only"},
       {{"telemetry", (dir / "missing.AVI").string()}, 1, "cannot open"},
       {{"telemetry", text.string(), "--gpx"}, 1, "as a recording"},
+      {{"telemetry", fifo.string()}, 1, "cannot open"},
+      {{"telemetry", "/dev/zero", "--csv"}, 1, "cannot open"},
   };
   for (const auto& test : cases) {
     SCOPED_TRACE(test.args.back());

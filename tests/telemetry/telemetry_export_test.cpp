@@ -254,7 +254,7 @@ TEST(CsvJsonExportTest, RecordsMergeByUnsignedTimeAndKeepEveryField) {
   EXPECT_EQ(cell(1, "hour"), "32");
   EXPECT_EQ(cell(1, "utc_time"), "2024-05-16T23:31:00Z");
   EXPECT_EQ(cell(1, "x"), "");
-  EXPECT_EQ(cell(4, "time_ms"), "-2");
+  EXPECT_EQ(cell(4, "time_ms"), "4294967294");
   EXPECT_EQ(cell(4, "speed_kmh"), "18.52");
 
   std::ostringstream jsonText;
@@ -271,6 +271,42 @@ TEST(CsvJsonExportTest, RecordsMergeByUnsignedTimeAndKeepEveryField) {
   EXPECT_EQ(json["gps"][1]["speed_kmh"].toDouble(), 18.52);
   EXPECT_EQ(json["gsensor"][2]["x"].toInt(), -127);
   EXPECT_EQ(json["gsensor"][2]["time_ms"].toInt(), 150);
+  EXPECT_EQ(json["gps"][1]["time_ms"].toDouble(), 4294967294.0);
+}
+
+// Chunks out of time order (stamps 2000, 500, 1000, 100, and one past 2^31) come out
+// sorted in the table, the CSV and the order, with one reading of each stamp.
+TEST(CsvJsonExportTest, RecordsThatArriveOutOfOrderComeOutInTimeOrder) {
+  CTextData data;
+  data.m_aGPS = {Fix(3733.12, 12658.56, 2000), Fix(3733.12, 12658.56, 500)};
+  data.m_aGSensor = {{1, 1, 1, static_cast<std::int32_t>(2147483648u)},
+                     {2, 2, 2, 1000},
+                     {3, 3, 3, 100},
+                     {4, 4, 4, 500}};
+  std::vector<std::uint32_t> stamps;
+  for (const auto& record : RecordsInTimeOrder(data)) stamps.push_back(record.timeMs);
+  EXPECT_EQ(stamps, (std::vector<std::uint32_t>{100, 500, 500, 1000, 2000, 2147483648u}));
+  EXPECT_EQ(RecordsInTimeOrder(data)[1].kind, TelemetryRecordRef::Kind::kGps);
+
+  std::ostringstream csv;
+  WriteTelemetryCsv(data, csv);
+  std::vector<std::string> csvStamps;
+  std::istringstream lines(csv.str());
+  std::string line;
+  std::getline(lines, line);  // the header
+  while (std::getline(lines, line)) csvStamps.push_back(line.substr(2, line.find(',', 2) - 2));
+  EXPECT_EQ(csvStamps,
+            (std::vector<std::string>{"100", "500", "500", "1000", "2000", "2147483648"}));
+
+  std::ostringstream table;
+  WriteTelemetryTable(data, table);
+  EXPECT_NE(table.str().find("2147483648"), std::string::npos) << table.str();
+  EXPECT_LT(table.str().find("  100  "), table.str().find("  2000  ")) << table.str();
+
+  std::ostringstream json;
+  WriteTelemetryJson(data, json);
+  EXPECT_NE(json.str().find("\"time_ms\":2147483648"), std::string::npos);
+  EXPECT_EQ(json.str().find("\"time_ms\":-"), std::string::npos);
 }
 
 }  // namespace

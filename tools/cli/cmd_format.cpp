@@ -160,9 +160,13 @@ int FormatImage(const FormatOptions& options, std::ostream& out, std::ostream& e
       std::make_unique<ImageFileSource>(std::vector<std::filesystem::path>{options.image}));
   if (!formatter.ProbeDrives()) {
     err << "motrevix-cli format: " << options.image << " is empty\n";
+    if (options.haveSize) std::filesystem::remove(options.image);
     return 1;
   }
-  return FormatFirst(formatter, options.label, out, err);
+  const int result = FormatFirst(formatter, options.label, out, err);
+  // An image this command made for a format that failed is of no use to anyone.
+  if (result != 0 && options.haveSize) std::filesystem::remove(options.image);
+  return result;
 }
 
 int FormatDevice(const FormatOptions& options, std::ostream& out, std::ostream& err) {

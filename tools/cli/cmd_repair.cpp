@@ -56,7 +56,7 @@ int RunRepair(const Args& args, std::ostream& out, std::ostream& err) {
   const fs::path file = fs::absolute(args[1]);
   const fs::path folder = repair::RepairWorkingFolder(file);
   const repair::RepairLocations locations = repair::DefaultRepairLocations();
-  repair::QtProcessLauncher launcher;
+  repair::SpawnProcessLauncher launcher;
   StreamPrompt prompt(err);
 
   if (args[0] == "mp4v") {

@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,6 +15,7 @@
 #include <string_view>
 
 #include "catalog/catalog_globals.h"
+#include "catalog/file_name_text.h"
 #include "catalog/listing_state.h"
 #include "catalog/recording_listing.h"
 #include "platform/unique_fd.h"
@@ -30,12 +30,16 @@ constexpr const char* kUsage =
     "Usage: motrevix-cli scan FOLDER [--hour H | --minute M | --day YYYY-MM-DD] [--json]\n"
     "\n"
     "Lists the recordings of FOLDER as the file list shows them, one row a line:\n"
-    "name, size in KiB, date (YY.MM.DD), path, separated by tabs.\n"
+    "name, size in KiB, date (YY.MM.DD), path, separated by tabs. Names keep their\n"
+    "bytes: a backslash, tab, line feed, carriage return or other control character\n"
+    "is written \\\\, \\t, \\n, \\r or \\xHH, and so is a byte that is not UTF-8.\n"
     "  (no filter)         every .AVI below FOLDER, all depths, sorted by name\n"
     "  --hour H            .AVI files directly in FOLDER with hour field H (0-24)\n"
     "  --minute M          .AVI and .MP4 files directly in FOLDER with minute field M (0-60)\n"
     "  --day YYYY-MM-DD    .AVI files directly in FOLDER with that year, month and day\n"
-    "  --json              the rows as a JSON object instead\n";
+    "  --json              the rows as a JSON object instead; a byte of a name that is\n"
+    "                      not UTF-8 is the lone surrogate \\udcHH (U+DC80-U+DCFF for\n"
+    "                      bytes 80-FF, Python's \"surrogateescape\")\n";
 
 enum class Listing { All, Hour, Minute, Day };
 
@@ -160,10 +164,43 @@ const char* ListingName(Listing listing) {
   return "all";
 }
 
+// A cell of a text row: the name's own bytes, with what would break the row or is
+// not UTF-8 written as an escape.
+std::string RowCell(const QString& text) {
+  std::string cell;
+  const auto hex = [&cell](unsigned byte) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    cell += "\\x";
+    cell += kDigits[byte >> 4];
+    cell += kDigits[byte & 0xF];
+  };
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar unit = text[i];
+    if (const int escaped = catalog::EscapedByte(unit); escaped >= 0) {
+      hex(static_cast<unsigned>(escaped));
+    } else if (unit == u'\\') {
+      cell += "\\\\";
+    } else if (unit == u'\t') {
+      cell += "\\t";
+    } else if (unit == u'\n') {
+      cell += "\\n";
+    } else if (unit == u'\r') {
+      cell += "\\r";
+    } else if (unit.unicode() < 0x20 || unit.unicode() == 0x7F) {
+      hex(unit.unicode());
+    } else {
+      const qsizetype length = unit.isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+      cell += catalog::FileNameBytes(QStringView(text).mid(i, length)).toStdString();
+      i += length - 1;
+    }
+  }
+  return cell;
+}
+
 void PrintText(const RecordingRows& rows, std::ostream& out) {
   for (const auto& row : rows)
-    out << row.m_strName.toStdString() << '\t' << row.m_strSize.toStdString() << '\t'
-        << row.m_strDate.toStdString() << '\t' << row.m_strPath.toStdString() << '\n';
+    out << RowCell(row.m_strName) << '\t' << RowCell(row.m_strSize) << '\t'
+        << RowCell(row.m_strDate) << '\t' << RowCell(row.m_strPath) << '\n';
 }
 
 void PrintJson(const ScanRequest& request, const QString& folder, const RecordingRows& rows,
@@ -198,7 +235,7 @@ int RunScan(const Args& args, std::ostream& out, std::ostream& err) {
     return 1;
   }
 
-  const QString folder = QFile::decodeName(request.folder.c_str());
+  const QString folder = catalog::FileNameText(request.folder);
   catalog::ListingState state = request.day;
   RecordingRows rows;
   switch (request.listing) {

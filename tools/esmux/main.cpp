@@ -112,6 +112,12 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   const fs::path outPath = fs::current_path() / inPath.filename().replace_extension(".3gp");
+  std::error_code sameError;
+  if (fs::equivalent(inPath, outPath, sameError)) {
+    std::cerr << "esmux: the output " << outPath.string()
+              << " would replace the input; run it from another folder or rename the input\n";
+    return 1;
+  }
   if (!WriteWrapped(stream, outPath, width, height, frameMs, error)) {
     std::error_code ignored;
     fs::remove(outPath, ignored);
