@@ -10,6 +10,7 @@
 #include <string>
 
 #include "playback/text_track/telemetry_track_file.h"
+#include "telemetry/event_marks.h"
 #include "tests/support/test_support.h"
 #include "tests/telemetry/generated_recording.h"
 
@@ -196,6 +197,18 @@ TEST_F(RecordingTelemetryTest, AviAndMp4GiveTheSameSamplesInTimeOrder) {
   }
   for (std::size_t i = 0; i < fromAvi.m_aGSensor.size(); ++i)
     EXPECT_EQ(fromAvi.m_aGSensor[i].m_nX, fromMp4.m_aGSensor[i].m_nX);
+}
+
+TEST_F(RecordingTelemetryTest, TheGeneratorsBumpIsTheRecordingsOneEventMark) {
+  TelemetryTrackFile track;
+  ASSERT_TRUE(
+      track.Open(test::MakeRecording(dir_, "N_2024_05_17_08_31_05.MP4", 10, {"--audio", "none"})));
+  CTextData data;
+  ReadTelemetry(&track, data);
+  ASSERT_EQ(data.m_aGSensor.size(), 100u);
+  const std::vector<std::int64_t> marks = EventMarkTimes(data.m_aGSensor, 10000);
+  ASSERT_EQ(marks.size(), 1u);
+  EXPECT_NEAR(marks[0], 6000, 160);  // the bump at 60 % of the recording
 }
 
 TEST_F(RecordingTelemetryTest, RecordingWithoutTrackLeavesBothArraysEmpty) {
