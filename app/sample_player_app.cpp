@@ -39,6 +39,8 @@ int CSamplePlayerApp::Run(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("motrevix");
   QApplication::setApplicationVersion("0.1");
+  // Wayland desktops take the window's icon and name from the menu entry of this name.
+  QGuiApplication::setDesktopFileName(MOTREVIX_APP_ID);
 
   QCommandLineParser parser;
   parser.setApplicationDescription(

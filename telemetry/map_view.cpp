@@ -1,11 +1,12 @@
 #include "telemetry/map_view.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
+#include <filesystem>
 
+#include "telemetry/map_page_location.h"
 #include "telemetry/number_text.h"
 
 namespace motrevix {
@@ -19,7 +20,8 @@ CMapView::CMapView(QWidget* parent) : QWebEngineView(parent) {
 }
 
 QString CMapView::PagePath() {
-  return QDir(QCoreApplication::applicationDirPath()).filePath("MapView.htm");
+  const std::filesystem::path folder = QCoreApplication::applicationDirPath().toStdString();
+  return QString::fromStdString(FindMapPage(folder).string());
 }
 
 void CMapView::Navigate(const QString& path) { load(QUrl::fromLocalFile(path)); }

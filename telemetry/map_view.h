@@ -1,9 +1,10 @@
 #pragma once
 // `CMapView`: the map pane, a web view showing the local page MapView.htm that
-// lies beside the executable. The viewer talks to the page by calling its
-// global functions with string arguments: DrawCurrent(lat, lng) for the
-// position at the play position, DrawTrack(lat1, lng1, lat2, lng2, ...) for the
-// trip of the open recording, which is drawn again whenever the page loads.
+// lies beside the executable or in the installed data folder. The viewer talks
+// to the page by calling its global functions with string arguments:
+// DrawCurrent(lat, lng) for the position at the play position, DrawTrack(lat1,
+// lng1, lat2, lng2, ...) for the trip of the open recording, which is drawn
+// again whenever the page loads.
 
 #include <QString>
 #include <QWebEngineView>
@@ -22,7 +23,8 @@ class CMapView : public QWebEngineView {
  public:
   explicit CMapView(QWidget* parent);
 
-  // The page's path: MapView.htm in the folder of the running executable.
+  // The page's path: MapView.htm beside the running executable, else in the
+  // installed data folder (FindMapPage).
   static QString PagePath();
 
   // Loads the page afresh; whatever it had drawn is gone until the next calls.

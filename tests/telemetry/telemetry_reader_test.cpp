@@ -10,6 +10,7 @@
 #include <string>
 
 #include "playback/text_track/telemetry_track_file.h"
+#include "telemetry/event_marks.h"
 #include "tests/support/test_support.h"
 #include "tests/telemetry/generated_recording.h"
 
@@ -196,6 +197,29 @@ TEST_F(RecordingTelemetryTest, AviAndMp4GiveTheSameSamplesInTimeOrder) {
   }
   for (std::size_t i = 0; i < fromAvi.m_aGSensor.size(); ++i)
     EXPECT_EQ(fromAvi.m_aGSensor[i].m_nX, fromMp4.m_aGSensor[i].m_nX);
+}
+
+TEST_F(RecordingTelemetryTest, EachGeneratedBumpIsOneEventMark) {
+  struct Case {
+    std::vector<std::string> extra;
+    std::vector<std::int64_t> bumpsMs;
+  };
+  const Case cases[] = {
+      {{}, {6000}},  // the generator's own bump, at 60 % of the recording
+      {{"--bumps", "2000,7000"}, {2000, 7000}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> extra = {"--audio", "none"};
+    extra.insert(extra.end(), c.extra.begin(), c.extra.end());
+    TelemetryTrackFile track;
+    ASSERT_TRUE(track.Open(test::MakeRecording(dir_, "N_2024_05_17_08_31_05.MP4", 10, extra)));
+    CTextData data;
+    ReadTelemetry(&track, data);
+    ASSERT_EQ(data.m_aGSensor.size(), 100u);
+    const std::vector<std::int64_t> marks = EventMarkTimes(data.m_aGSensor, 10000);
+    ASSERT_EQ(marks.size(), c.bumpsMs.size()) << c.bumpsMs.size() << " bumps";
+    for (std::size_t i = 0; i < marks.size(); ++i) EXPECT_NEAR(marks[i], c.bumpsMs[i], 160);
+  }
 }
 
 TEST_F(RecordingTelemetryTest, RecordingWithoutTrackLeavesBothArraysEmpty) {

@@ -262,6 +262,9 @@ TEST(GeneratorCommandLine, BadOptionsAreRefusedWithAMessage) {
       {"--out", (dir / "a.AVI").string(), "--start", "2024-04-31 10:00:00"},
       {"--seconds", "2"},
       {"--out", (dir / "a.AVI").string(), "--colour", "red"},
+      {"--out", (dir / "a.AVI").string(), "--bumps", "1000,"},
+      {"--out", (dir / "a.AVI").string(), "--bumps", "-5"},
+      {"--out", (dir / "a.AVI").string(), "--seconds", "3", "--bumps", "1000,3001"},
   };
   for (const auto& args : bad) {
     const ProcessResult run = RunTool("make-recording", args);

@@ -57,6 +57,7 @@ std::string UsageText() {
          "  --telemetry on|off     GPS and G-sensor track (default on)\n"
          "  --start \"YYYY-MM-DD HH:MM:SS\"  the camera's clock at the start (UTC+9)\n"
          "  --keyframe-seconds N   seconds between key frames (default 1)\n"
+         "  --bumps MS,MS,...      G-sensor bumps at these times (default one at 60 %)\n"
          "  --card DIR             write a demo card (Normal, Event, PARK)\n"
          "  --help                 this text\n";
 }
@@ -125,6 +126,19 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& line, s
          r.telemetry = v == "on";
          return v == "on" || v == "off";
        }},
+      {"--bumps",
+       [&](const std::string& v) {
+         r.bumpsMs.clear();
+         std::size_t from = 0;
+         while (from <= v.size()) {
+           const std::size_t comma = std::min(v.find(',', from), v.size());
+           int ms = 0;
+           if (!ParseInt(v.substr(from, comma - from), 0, 4 * 3600 * 1000, ms)) return false;
+           r.bumpsMs.push_back(ms);
+           from = comma + 1;
+         }
+         return true;
+       }},
       {"--start",
        [&](const std::string& v) {
          auto t = ParseCivilTime(v);
@@ -178,6 +192,12 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& line, s
   if (r.container == Container::Mp4 && r.audio == AudioCodec::Pcm) {
     error = "PCM sound can be written to .AVI recordings only";
     return false;
+  }
+  for (int ms : r.bumpsMs) {
+    if (ms > r.seconds * 1000) {
+      error = "a --bumps time lies after the end of the recording";
+      return false;
+    }
   }
   if (static_cast<long>(r.seconds) * r.fps > pattern::kMaxFrameNumber + 1) {
     error = "too many frames for the frame mark; lower --seconds or --fps";

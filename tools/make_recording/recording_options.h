@@ -30,6 +30,8 @@ struct RecordingOptions {
   bool telemetry = true;
   CivilTime start;
   int keyframeSeconds = 1;
+  // --bumps: times (ms) of the G-sensor's bumps; none given: one bump at 60 %.
+  std::vector<int> bumpsMs;
 };
 
 struct CommandLine {

@@ -102,7 +102,7 @@ class Writer {
       return false;
     if (options_.audio != AudioCodec::None && !AddAudio(error)) return false;
     if (options_.telemetry) {
-      records_ = MakeTelemetry(options_.start, options_.seconds);
+      records_ = MakeTelemetry(options_.start, options_.seconds, options_.bumpsMs);
       AddTelemetry();
     }
 

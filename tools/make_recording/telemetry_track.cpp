@@ -45,12 +45,15 @@ int Clamp(int value) { return std::clamp(value, -127, 128); }
 
 std::uint8_t GSensorRaw(int value) { return static_cast<std::uint8_t>((128 - value) & 0xFF); }
 
-std::vector<TelemetryRecord> MakeTelemetry(const CivilTime& cameraStart, int seconds) {
+std::vector<TelemetryRecord> MakeTelemetry(const CivilTime& cameraStart, int seconds,
+                                           const std::vector<int>& bumpsMs) {
   std::vector<TelemetryRecord> records;
   const std::int64_t utcStart = ToEpochSeconds(cameraStart) - kCameraUtcOffsetSeconds;
   const int lostFrom = seconds * 2 / 5;
   const int lostUntil = seconds >= 5 ? lostFrom + std::max(1, seconds / 6) : lostFrom;
-  const double bumpMs = seconds * 600.0;
+  const std::vector<double> bumps = bumpsMs.empty()
+                                        ? std::vector<double>{seconds * 600.0}
+                                        : std::vector<double>(bumpsMs.begin(), bumpsMs.end());
 
   Fix fix{37.5520, 126.9760, 0.0, 90.0};
   for (int second = 0; second < seconds; ++second) {
@@ -69,7 +72,8 @@ std::vector<TelemetryRecord> MakeTelemetry(const CivilTime& cameraStart, int sec
       int x = static_cast<int>(std::lround(4 * std::sin(s * 1.3)));
       int y = static_cast<int>(std::lround(3 * std::cos(s * 0.7)));
       int z = 64 + static_cast<int>(std::lround(2 * std::sin(s * 5.0)));
-      if (std::fabs(ms - bumpMs) < 160) {
+      if (std::any_of(bumps.begin(), bumps.end(),
+                      [ms](double bumpMs) { return std::fabs(ms - bumpMs) < 160; })) {
         x += 90;
         y -= 70;
         z += 60;
