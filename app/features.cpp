@@ -22,6 +22,7 @@ void CSamplePlayerDlg::InstallFeatures() {
   InstallPictureCommands();
   InstallCameraDialogs(*this);
   InstallTelemetryDisplay();
+  InstallScreenModeCommands();
   InstallSourceChoice(*this);
   InstallFileListCommands(*this);
   InstallSnapshotCommand(*this);

@@ -43,6 +43,19 @@ TEST_F(WindowBehaviour, ExitAsksAfterStoppingAndClosesOnYes) {
   EXPECT_FALSE(window.isVisible());
 }
 
+TEST_F(WindowBehaviour, TheWindowManagersCloseAsksTheExitQuestion) {
+  CSamplePlayerDlg& window = Window();
+  window.show();
+  prompt_.answers = {false, true};
+  EXPECT_FALSE(window.close());
+  ASSERT_EQ(prompt_.questions.size(), 1u);
+  EXPECT_EQ(prompt_.questions[0].caption, "Exit");
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_TRUE(window.close());
+  EXPECT_EQ(prompt_.questions.size(), 2u);
+  EXPECT_FALSE(window.isVisible());
+}
+
 TEST_F(WindowBehaviour, EnterAndEscapeAreSwallowed) {
   const auto file = MakeRecording({1, false}, "a.AVI");
   ListFiles({file});
