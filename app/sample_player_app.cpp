@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/control_ids.h"
 #include "app/qt_user_prompt.h"
 #include "app/sample_player_dlg.h"
 #include "app/source_choice.h"
@@ -59,8 +60,10 @@ int CSamplePlayerApp::Run(int argc, char* argv[]) {
   const QCommandLineOption delayOption("screenshot-delay", "Milliseconds (default 1500).", "MS",
                                        "1500");
   const QCommandLineOption fullScreenOption("full-screen", "Start in the full-screen layout.");
+  const QCommandLineOption extendedOption(
+      "extended-layout", "Start with the calendar and the hour, minute and second sliders.");
   parser.addOptions({folderOption, onlineOption, offlineOption, playOption, fullScreenOption,
-                     screenshotOption, delayOption});
+                     extendedOption, screenshotOption, delayOption});
   parser.process(app);
 
   std::optional<QString> folder;
@@ -84,6 +87,8 @@ int CSamplePlayerApp::Run(int argc, char* argv[]) {
     window.SetListedRows(list.rows, list.folder);
   else
     ListCard(window, catalog::DriveEntryText(list.folder), list.folder);
+  if (parser.isSet(extendedOption))
+    QTimer::singleShot(0, &window, [&window] { window.OnCommand(kIdExtendedLayout); });
   if (parser.isSet(fullScreenOption))
     QTimer::singleShot(0, &window, [&window] { window.OnFullScreen(); });
   if (parser.isSet(playOption)) QTimer::singleShot(0, &window, [&window] { window.OnPlayPause(); });
