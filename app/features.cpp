@@ -23,6 +23,7 @@ void CSamplePlayerDlg::InstallFeatures() {
   InstallCameraDialogs(*this);
   InstallTelemetryDisplay();
   InstallScreenModeCommands();
+  InstallMagnifierCommand();
   InstallSourceChoice(*this);
   InstallFileListCommands(*this);
   InstallSnapshotCommand(*this);

@@ -58,6 +58,7 @@ class CZoomDlg;
 class CRearViewDlg;
 class CInfoDlg;
 class CSpeedReadoutWidget;
+class CLensDlg;
 class MountWatcher;
 
 struct MainWindowOptions {
@@ -143,6 +144,9 @@ class CSamplePlayerDlg : public QDialog {
   // and Original Screen.
   void OnFullScreen();
   void OnOriginalScreen();
+  // The magnifier command; the magnifier (null before its first use).
+  void OnMagnifier();
+  CLensDlg* ZoomWnd() const { return m_pZoomWnd; }
   // The background picture drawn under the controls; null in full screen.
   const QPixmap& Background() const { return m_background; }
   // The speed read-out of the telemetry display (null before it is installed).
@@ -213,6 +217,7 @@ class CSamplePlayerDlg : public QDialog {
   void resizeEvent(QResizeEvent* event) override;
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   void InitDialog();
@@ -237,6 +242,7 @@ class CSamplePlayerDlg : public QDialog {
   // The speed digits, the map's position and trip and the G-sensor graph.
   void InstallTelemetryDisplay();
   void InstallScreenModeCommands();
+  void InstallMagnifierCommand();
   // Maximises the window to the screen's free area.
   void Maximize();
   // The play button for a play state: the pause face while running, the play
@@ -288,6 +294,7 @@ class CSamplePlayerDlg : public QDialog {
   CRearViewDlg* m_pRearHost = nullptr;
   CInfoDlg* m_pInfoDlg = nullptr;
   CSpeedReadoutWidget* m_pSpeedDigits = nullptr;
+  CLensDlg* m_pZoomWnd = nullptr;
   repair::CRecovery* m_pRepairDlg = nullptr;
   std::unique_ptr<repair::IProcessLauncher> m_pRepairLauncher;
   std::unique_ptr<MountWatcher> m_pMountWatcher;

@@ -13,6 +13,7 @@
 #include "app/control_ids.h"
 #include "telemetry/speed_readout_widget.h"
 #include "tests/app/window_fixture.h"
+#include "view/lens_dlg.h"
 #include "view/view_globals.h"
 
 namespace motrevix::test {
@@ -164,6 +165,27 @@ TEST_F(ScreenModes, ATimeLabelIsGreyOnThePictureWithTextAndBlackWithout) {
     }
   EXPECT_GT(grey, 0);
   EXPECT_LT(black, shot.width() * shot.height() / 2) << "the background picture shows through";
+}
+
+TEST_F(ScreenModes, TheMagnifierIsMadeOnceAndFollowsTheMainWindow) {
+  CSamplePlayerDlg& window = Shown();
+  EXPECT_EQ(window.ZoomWnd(), nullptr);
+  window.Button(kIdMagnifier)->click();
+  CLensDlg* lens = window.ZoomWnd();
+  ASSERT_NE(lens, nullptr);
+  EXPECT_TRUE(lens->isVisible());
+  EXPECT_EQ(lens->windowTitle(), "Zoom");
+  EXPECT_EQ(lens->size(), QSize(300, 250));
+  EXPECT_EQ(lens->pos(), window.pos() + QPoint(790, 375));
+  EXPECT_TRUE(lens->TimerActive());
+  EXPECT_TRUE(WaitFor([&] { return !lens->Shown().isNull(); }));
+  EXPECT_EQ(lens->Shown().size(), QSize(300, 250));
+  lens->hide();
+  window.Button(kIdMagnifier)->click();
+  EXPECT_EQ(window.ZoomWnd(), lens);
+  EXPECT_TRUE(lens->TimerActive());
+  window.move(window.pos() + QPoint(30, 20));
+  EXPECT_TRUE(WaitFor([&] { return lens->pos() == window.pos() + QPoint(24, 293); }));
 }
 
 }  // namespace
