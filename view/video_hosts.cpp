@@ -1,5 +1,6 @@
 #include "view/video_hosts.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace motrevix {
@@ -22,5 +23,14 @@ CRearViewDlg::CRearViewDlg(QWidget* owner) : QDialog(owner, Qt::Window) {
 }
 
 void CRearViewDlg::paintEvent(QPaintEvent*) { QPainter(this).fillRect(rect(), Qt::black); }
+
+void CRearViewDlg::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
 
 }  // namespace motrevix

@@ -33,6 +33,8 @@ class CRearViewDlg : public QDialog {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Enter and Escape do nothing: neither closes the rear picture's window.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   CVlmVideoRearView* m_pSurface;

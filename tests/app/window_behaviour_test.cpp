@@ -15,6 +15,7 @@
 #include "tests/app/window_fixture.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/test_support.h"
+#include "view/video_hosts.h"
 
 namespace motrevix::test {
 namespace {
@@ -76,6 +77,13 @@ TEST_F(WindowBehaviour, EnterAndEscapeAreSwallowed) {
   // Other keys reach the controls.
   QTest::keyClick(list, Qt::Key_Down);
   EXPECT_EQ(list->currentIndex().row(), 0);
+  // The rear picture's window is a window of its own: the keys do not close it.
+  CRearViewDlg* rear = window.RearHost();
+  rear->show();
+  for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+    QTest::keyClick(rear, static_cast<Qt::Key>(key));
+    EXPECT_TRUE(rear->isVisible()) << key;
+  }
 }
 
 TEST_F(WindowBehaviour, TheBackgroundDragsTheWindowOnlyInTheWindowedLayout) {
