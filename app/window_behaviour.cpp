@@ -119,9 +119,9 @@ void CSamplePlayerDlg::resizeEvent(QResizeEvent* event) {
 void CSamplePlayerDlg::OnInformation() {
   if (m_pInfoDlg == nullptr) {
     m_pInfoDlg = new CInfoDlg(this);
-    m_pInfoDlg->openAddress = [this](const QString& address) {
-      if (openAddress) openAddress(address);
-    };
+    // Unless the window is told otherwise the link opens the default browser.
+    if (openAddress)
+      m_pInfoDlg->openAddress = [this](const QString& address) { openAddress(address); };
   }
   m_pInfoDlg->show();
   m_pInfoDlg->raise();

@@ -1,5 +1,6 @@
 // Exit, keys, card removal and the information window.
 #include <QAbstractButton>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QSlider>
@@ -164,6 +165,28 @@ TEST_F(WindowBehaviour, TheInformationWindowIsMadeOnce) {
   EXPECT_EQ(opened, CInfoDlg::kAddress);
 }
 
+// Receives the addresses the desktop would open in the default browser.
+class BrowserStandIn : public QObject {
+  Q_OBJECT
+
+ public:
+  QList<QUrl> opened;
+
+ public slots:
+  void Open(const QUrl& url) { opened.push_back(url); }
+};
+
+TEST_F(WindowBehaviour, TheInformationLinkOpensTheDefaultBrowser) {
+  BrowserStandIn browser;
+  QDesktopServices::setUrlHandler("https", &browser, "Open");
+  CSamplePlayerDlg& window = Window();
+  window.OnInformation();
+  QTest::mouseClick(window.InfoDlg()->Link(), Qt::LeftButton);
+  QDesktopServices::unsetUrlHandler("https");
+  ASSERT_EQ(browser.opened.size(), 1);
+  EXPECT_EQ(browser.opened[0], QUrl(CInfoDlg::kAddress));
+}
+
 TEST(MountWatcher, ReportsTheMountPointsThatWentAway) {
   const std::filesystem::path mounts = ScratchDir() / "mounts";
   std::ofstream(mounts) << "/dev/sda1 / ext4 rw 0 0\n"
@@ -217,3 +240,5 @@ TEST_F(WindowBehaviour, UnmountingTheListedCardIsNoticed) {
 
 }  // namespace
 }  // namespace motrevix::test
+
+#include "window_behaviour_test.moc"
