@@ -2,6 +2,9 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QResizeEvent>
+
+#include "view/view_globals.h"
 
 namespace motrevix {
 
@@ -23,6 +26,11 @@ CRearViewDlg::CRearViewDlg(QWidget* owner) : QDialog(owner, Qt::Window) {
 }
 
 void CRearViewDlg::paintEvent(QPaintEvent*) { QPainter(this).fillRect(rect(), Qt::black); }
+
+void CRearViewDlg::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  if (g_bRearFullScreen == 0) m_pSurface->setGeometry(QRect(QPoint(0, 0), event->size()));
+}
 
 void CRearViewDlg::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();

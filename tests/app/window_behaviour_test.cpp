@@ -1,5 +1,6 @@
 // Exit, keys, card removal and the information window.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QSignalSpy>
@@ -85,6 +86,10 @@ TEST_F(WindowBehaviour, EnterAndEscapeAreSwallowed) {
     QTest::keyClick(rear, static_cast<Qt::Key>(key));
     EXPECT_TRUE(rear->isVisible()) << key;
   }
+  // Sized by the user, the rear picture fills the client area, not more.
+  rear->resize(400, 300);
+  QApplication::processEvents();
+  EXPECT_EQ(rear->Surface()->geometry(), QRect(0, 0, 400, 300));
 }
 
 TEST_F(WindowBehaviour, TheBackgroundDragsTheWindowOnlyInTheWindowedLayout) {
