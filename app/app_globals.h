@@ -15,6 +15,8 @@ extern std::int64_t g_llDurationMs;
 extern std::int32_t g_nRememberedVolume;
 // Result of the last Internet check that (re)loaded the map page.
 extern std::int32_t g_bMapOnline;
+// 1 while the extended layout (calendar and the time sliders) is chosen.
+extern std::int32_t g_bExtendedLayout;
 
 // Puts every process-wide value of the main window back to its start value.
 void ResetAppGlobals();

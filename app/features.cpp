@@ -22,6 +22,8 @@ void CSamplePlayerDlg::InstallFeatures() {
   InstallPictureCommands();
   InstallCameraDialogs(*this);
   InstallTelemetryDisplay();
+  InstallScreenModeCommands();
+  InstallMagnifierCommand();
   InstallSourceChoice(*this);
   InstallFileListCommands(*this);
   InstallSnapshotCommand(*this);

@@ -73,7 +73,15 @@ void CSamplePlayerDlg::ApplyPlacements(const Placements& placements) {
 }
 
 void CSamplePlayerDlg::ApplyLayout(int screenMode) {
-  if (screenMode != 1) return;  // the full-screen layout comes with the screen modes
+  if (screenMode == 2) {
+    // Placed from the client size the maximised window has now; the resize that
+    // the window manager reports later runs this again.
+    const Placements layout = ControlLayout(2, size());
+    ApplyPlacements(layout);
+    if (CPlaybackGraph* graph = m_Player.Graph()) graph->UpdateVideoRects();
+    update();
+    return;
+  }
   resize(kWindowedClientSize);
   m_pVideoView1->setGeometry(QRect(kLargePaneRect.topLeft(), QSize(0, 0)));
   m_pVideoView2->setGeometry(QRect(kInsetPaneRect.topLeft(), QSize(0, 0)));

@@ -1,5 +1,9 @@
 // The main window's skin: the background picture and the face sets of its
 // bitmap buttons, two-state buttons and sliders, all from the skin store.
+#include <QScreen>
+
+#include "app/app_globals.h"
+#include "app/control_ids.h"
 #include "app/sample_player_dlg.h"
 #include "app/skin_face_sets.h"
 #include "platform/programming_check.h"
@@ -12,7 +16,19 @@
 namespace motrevix {
 
 void CSamplePlayerDlg::LoadBackground() {
-  m_background = SkinBitmap(kBackgroundStandard);
+  if (g_bExtendedLayout == 1) {
+    m_background = SkinBitmap(kBackgroundExtended);
+    for (int id : {kIdHourFilter, kIdMinuteFilter, kIdSecondProgress, kIdCalendar})
+      Control(id)->show();
+    resize(m_background.deviceIndependentSize().toSize());
+  } else {
+    m_background = SkinBitmap(kBackgroundStandard);
+  }
+  if (const QScreen* screen = this->screen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+  }
   update();
 }
 

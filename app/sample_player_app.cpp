@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/control_ids.h"
 #include "app/qt_user_prompt.h"
 #include "app/sample_player_dlg.h"
 #include "app/source_choice.h"
@@ -60,8 +61,11 @@ int CSamplePlayerApp::Run(int argc, char* argv[]) {
       "FILE");
   const QCommandLineOption delayOption("screenshot-delay", "Milliseconds (default 1500).", "MS",
                                        "1500");
-  parser.addOptions(
-      {folderOption, onlineOption, offlineOption, playOption, screenshotOption, delayOption});
+  const QCommandLineOption fullScreenOption("full-screen", "Start in the full-screen layout.");
+  const QCommandLineOption extendedOption(
+      "extended-layout", "Start with the calendar and the hour, minute and second sliders.");
+  parser.addOptions({folderOption, onlineOption, offlineOption, playOption, fullScreenOption,
+                     extendedOption, screenshotOption, delayOption});
   parser.process(app);
 
   std::optional<QString> folder;
@@ -85,27 +89,36 @@ int CSamplePlayerApp::Run(int argc, char* argv[]) {
     window.SetListedRows(list.rows, list.folder);
   else
     ListCard(window, catalog::DriveEntryText(list.folder), list.folder);
+  if (parser.isSet(extendedOption))
+    QTimer::singleShot(0, &window, [&window] { window.OnCommand(kIdExtendedLayout); });
+  if (parser.isSet(fullScreenOption))
+    QTimer::singleShot(0, &window, [&window] { window.OnFullScreen(); });
   if (parser.isSet(playOption)) QTimer::singleShot(0, &window, [&window] { window.OnPlayPause(); });
+  bool screenshotFailed = false;
   if (parser.isSet(screenshotOption)) {
     const QString file = parser.value(screenshotOption);
-    QTimer::singleShot(parser.value(delayOption).toInt(), &window, [&window, file] {
-      // On a display, the part of the screen that holds the main window and the
-      // rear picture's window; offscreen there is only the main window.
-      QScreen* screen = window.screen();
-      QPixmap picture;
-      if (QGuiApplication::platformName() == "xcb" && screen != nullptr) {
-        QRect area = window.frameGeometry();
-        if (window.RearHost()->isVisible()) area |= window.RearHost()->frameGeometry();
-        picture = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-      } else {
-        picture = window.grab();
-      }
-      const bool saved = picture.save(file);
-      if (!saved) std::fprintf(stderr, "motrevix: cannot write %s\n", qPrintable(file));
-      window.done(saved ? 0 : 1);
-    });
+    QTimer::singleShot(
+        parser.value(delayOption).toInt(), &window, [&window, file, &screenshotFailed] {
+          // On a display, the part of the screen that holds the main window and the
+          // rear picture's window; offscreen there is only the main window.
+          QScreen* screen = window.screen();
+          QPixmap picture;
+          if (QGuiApplication::platformName() == "xcb" && screen != nullptr) {
+            QRect area = window.frameGeometry();
+            if (window.RearHost()->isVisible()) area |= window.RearHost()->frameGeometry();
+            picture = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+          } else {
+            picture = window.grab();
+          }
+          const bool saved = picture.save(file);
+          if (!saved) std::fprintf(stderr, "motrevix: cannot write %s\n", qPrintable(file));
+          screenshotFailed = !saved;
+          window.done(QDialog::Accepted);
+        });
   }
-  return window.exec();
+  // Exit (after its question) and a saved screenshot end the program normally.
+  window.exec();
+  return screenshotFailed ? 1 : 0;
 }
 
 }  // namespace motrevix

@@ -57,6 +57,8 @@ class CMapView;
 class CZoomDlg;
 class CRearViewDlg;
 class CInfoDlg;
+class CSpeedReadoutWidget;
+class CLensDlg;
 class MountWatcher;
 
 struct MainWindowOptions {
@@ -135,8 +137,20 @@ class CSamplePlayerDlg : public QDialog {
   void ReloadMapAfterSourceChoice();
   // Loads a whole set of skin bitmaps into the buttons and sliders it names.
   void LoadFaceSet(const SkinFaceSet& set);
-  // The background picture of the standard layouts.
+  // The background picture: the extended one (and the window's size for it)
+  // with the extended layout, else the standard one; then the window is centred.
   void LoadBackground();
+  // The screen-mode commands: Full Screen (in full screen: the stretch toggle)
+  // and Original Screen.
+  void OnFullScreen();
+  void OnOriginalScreen();
+  // The magnifier command; the magnifier (null before its first use).
+  void OnMagnifier();
+  CLensDlg* ZoomWnd() const { return m_pZoomWnd; }
+  // The background picture drawn under the controls; null in full screen.
+  const QPixmap& Background() const { return m_background; }
+  // The speed read-out of the telemetry display (null before it is installed).
+  CSpeedReadoutWidget* SpeedDigits() const { return m_pSpeedDigits; }
 
   // Controls by their identifiers (app/control_ids.h). An identifier without a
   // control, or of another kind, is a programming error and ends the program.
@@ -202,6 +216,8 @@ class CSamplePlayerDlg : public QDialog {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void reject() override;
+  void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   void InitDialog();
@@ -225,6 +241,13 @@ class CSamplePlayerDlg : public QDialog {
   void InstallPictureCommands();
   // The speed digits, the map's position and trip and the G-sensor graph.
   void InstallTelemetryDisplay();
+  void InstallScreenModeCommands();
+  void InstallMagnifierCommand();
+  // Maximises the window to the screen's free area.
+  void Maximize();
+  // The play button for a play state: the pause face while running, the play
+  // face while paused, unchanged otherwise.
+  void SetPlayButtonForState(int state);
   void OnFlipOrMirror(int id);
   // Flip and mirror as their buttons stand, on every decoder of the open recording.
   void ApplyOrientation();
@@ -270,6 +293,8 @@ class CSamplePlayerDlg : public QDialog {
   CZoomDlg* m_pFrontHost = nullptr;
   CRearViewDlg* m_pRearHost = nullptr;
   CInfoDlg* m_pInfoDlg = nullptr;
+  CSpeedReadoutWidget* m_pSpeedDigits = nullptr;
+  CLensDlg* m_pZoomWnd = nullptr;
   repair::CRecovery* m_pRepairDlg = nullptr;
   std::unique_ptr<repair::IProcessLauncher> m_pRepairLauncher;
   std::unique_ptr<MountWatcher> m_pMountWatcher;

@@ -2,6 +2,7 @@
 // skin buttons and bitmap sliders, and the plain text labels. A button's caption
 // is carried by its face art, so it is the button's accessible name only.
 #include <QLabel>
+#include <QPainter>
 
 #include "app/control_table.h"
 #include "skin/bit_slider.h"
@@ -9,6 +10,25 @@
 #include "skin/skin_button.h"
 
 namespace motrevix {
+namespace {
+
+// A text label drawn on the background picture: its text in grey on the
+// picture, or, while it shows nothing, a black box.
+class CBackgroundLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (text().isEmpty() && pixmap().isNull()) {
+      QPainter(this).fillRect(rect(), Qt::black);
+      return;
+    }
+    QLabel::paintEvent(event);
+  }
+};
+
+}  // namespace
 
 QWidget* SkinPushButton(const ControlEntry& entry, QWidget* parent) {
   auto* button = new CBitmapButton(parent);
@@ -25,7 +45,7 @@ QWidget* SkinToggleButton(const ControlEntry& entry, QWidget* parent) {
 QWidget* SkinSlider(const ControlEntry&, QWidget* parent) { return new CBitSlider(parent); }
 
 QWidget* TextLabel(const ControlEntry& entry, QWidget* parent) {
-  auto* label = new QLabel(entry.caption, parent);
+  auto* label = new CBackgroundLabel(entry.caption, parent);
   QFont small = parent->font();
   small.setPixelSize(10);
   label->setFont(small);

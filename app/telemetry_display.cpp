@@ -46,6 +46,7 @@ void CSamplePlayerDlg::InstallTelemetryDisplay() {
   speedDigits->SetDigitStrip(SkinBitmap(kSpeedDigitStrip));
   if (m_pGSensorWnd != nullptr) m_pGSensorWnd->SetBackground(SkinBitmap(kGSensorBackground));
   speedDigits->show();
+  m_pSpeedDigits = speedDigits;
   AddReadout(std::make_unique<CTelemetryDisplay>(*this, speedDigits));
 }
 

@@ -1,11 +1,14 @@
 // The small behaviours of the main window: exit with confirmation, minimise,
 // dragging by the background, Enter and Escape swallowed, painting the video,
 // the information window and the listed rows.
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QSlider>
 #include <QWebEngineView>
+#include <QWindow>
 
 #include "app/control_ids.h"
 #include "app/info_dlg.h"
@@ -52,13 +55,23 @@ bool CSamplePlayerDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CSamplePlayerDlg::reject() {
-  // Escape and the platform's close-by-keyboard end here; only Exit closes.
+  // Escape ends here and does nothing; closing goes through Exit's question.
+}
+
+void CSamplePlayerDlg::closeEvent(QCloseEvent* event) {
+  // The window manager's close (Alt+F4, the task bar, logging out) asks the same
+  // question as Exit; a No keeps the window open.
+  OnExit();
+  if (isVisible()) event->ignore();
 }
 
 void CSamplePlayerDlg::mousePressEvent(QMouseEvent* event) {
   setFocus();
+  // In the windowed layout the free background drags the window. The window
+  // system moves it where it can (also on Wayland); elsewhere the mouse does.
   if (event->button() == Qt::LeftButton && m_nScreenMode != 2) {
-    m_bDragging = true;
+    QWindow* handle = windowHandle();
+    m_bDragging = handle == nullptr || !handle->startSystemMove();
     m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
   }
   QDialog::mousePressEvent(event);
@@ -95,14 +108,20 @@ void CSamplePlayerDlg::resizeEvent(QResizeEvent* event) {
   if (graph != nullptr && graph->GetState() != PlayState::Running && graph->HasGraph())
     m_Player.SeekMs(static_cast<std::int32_t>(m_Player.GetPositionMs()));
   QDialog::resizeEvent(event);
+  // The window manager reports the maximised size after the screen-mode command
+  // has laid the controls out: the full-screen layouts run again on it.
+  if (m_nScreenMode == 2 && event->size() != event->oldSize()) {
+    ApplyLayout(2);
+    ApplyPaneLayout();
+  }
 }
 
 void CSamplePlayerDlg::OnInformation() {
   if (m_pInfoDlg == nullptr) {
     m_pInfoDlg = new CInfoDlg(this);
-    m_pInfoDlg->openAddress = [this](const QString& address) {
-      if (openAddress) openAddress(address);
-    };
+    // Unless the window is told otherwise the link opens the default browser.
+    if (openAddress)
+      m_pInfoDlg->openAddress = [this](const QString& address) { openAddress(address); };
   }
   m_pInfoDlg->show();
   m_pInfoDlg->raise();

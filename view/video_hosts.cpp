@@ -1,6 +1,10 @@
 #include "view/video_hosts.h"
 
+#include <QKeyEvent>
 #include <QPainter>
+#include <QResizeEvent>
+
+#include "view/view_globals.h"
 
 namespace motrevix {
 
@@ -22,5 +26,19 @@ CRearViewDlg::CRearViewDlg(QWidget* owner) : QDialog(owner, Qt::Window) {
 }
 
 void CRearViewDlg::paintEvent(QPaintEvent*) { QPainter(this).fillRect(rect(), Qt::black); }
+
+void CRearViewDlg::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  if (g_bRearFullScreen == 0) m_pSurface->setGeometry(QRect(QPoint(0, 0), event->size()));
+}
+
+void CRearViewDlg::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
 
 }  // namespace motrevix

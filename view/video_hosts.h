@@ -33,6 +33,11 @@ class CRearViewDlg : public QDialog {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Enter and Escape do nothing: neither closes the rear picture's window.
+  void keyPressEvent(QKeyEvent* event) override;
+  // The picture fills the window's client area as the user sizes it; while the
+  // rear fills the full screen its zoom decides the surface instead.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   CVlmVideoRearView* m_pSurface;

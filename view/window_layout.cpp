@@ -74,11 +74,54 @@ Placements WindowedLayout() {
   };
 }
 
+// The full-screen layout hangs from the right and bottom edges of the client
+// area; the pane layout then places the pictures and the control bar.
+Placements FullScreenLayout(QSize client) {
+  const int w = client.width();
+  const int h = client.height();
+  const int y = h - 43;
+  Placements layout = {
+      {kIdExtendedLayout, QRect(), Visibility::Hidden},
+      {kIdMinimize, QRect(w - 55, 3, 17, 16), Visibility::Unchanged},
+      {kIdOriginalScreen, QRect(w - 36, 3, 17, 16), Visibility::Unchanged},
+      {kIdExit, QRect(w - 17, 3, 17, 16), Visibility::Unchanged},
+      {kIdSwapPanes, QRect(w - 212, 3, 120, 25), Visibility::Unchanged},
+      {kIdFrameStep, QRect(w - 37, y, 32, 32), Visibility::Unchanged},
+      {kIdSecondNext, QRect(w - 69, y, 32, 32), Visibility::Unchanged},
+      {kIdSecondBack, QRect(w - 101, y, 32, 32), Visibility::Unchanged},
+      {kIdNext, QRect(w - 133, y, 32, 32), Visibility::Unchanged},
+      {kIdPlay, QRect(w - 178, y, 45, 45), Visibility::Unchanged},
+      {kIdFlipVertical, QRect(w - 244, y, 34, 34), Visibility::Unchanged},
+      {kIdMirror, QRect(w - 278, y, 34, 34), Visibility::Unchanged},
+      {kIdVolume, QRect(w - 103, h - 68, 90, 20), Visibility::Unchanged},
+      {kIdMute, QRect(w - 127, h - 68, 24, 20), Visibility::Unchanged},
+      {kIdBrightness, QRect(w - 217, h - 68, 90, 20), Visibility::Unchanged},
+      {kIdBrightnessReset, QRect(w - 238, h - 68, 24, 20), Visibility::Unchanged},
+      {kIdRateIcon, QRect(w - 273, h - 76, 20, 19), Visibility::Unchanged},
+      {kIdRate, QRect(w - 457, h - 81, 179, 20), Visibility::Unchanged},
+      {kIdFileName, QRect(), Visibility::Hidden},
+      {kIdPositionTime, QRect(w / 2 - 363, h - 25, 60, 12), Visibility::Unchanged},
+      {kIdDurationTime, QRect(w / 2 + 303, h - 25, 60, 12), Visibility::Unchanged},
+      {kIdFileList, QRect(), Visibility::Hidden},
+      {kIdOriginalScreen, QRect(), Visibility::Shown},
+  };
+  for (int id : {kIdConfiguration,  kIdCapture,         kIdGSensorWindow,   kIdMagnifier,
+                 kIdInformation,    kIdFormatCard,      kIdRearCheck,       kIdMapCheck,
+                 kIdMapViewToggle,  kIdHourFilter,      kIdMinuteFilter,    kIdSecondProgress,
+                 kIdCalendar,       kIdCategoryNormal,  kIdCategoryEvent,   kIdCategoryMotion,
+                 kIdCategoryManual, kIdCategoryAll,     kIdCategoryParking, kIdFrameStrip,
+                 kIdThumbnailPage,  kIdPagePrevious,    kIdPageNext,        kIdSpeedUnit,
+                 kIdSelectDrive,    kIdPrint,           kIdCameraFront,     kIdCameraRear,
+                 kIdCameraMap,      kIdBrightnessReset, kIdBrightness,      kIdMute,
+                 kIdVolume,         kIdFullProgressBack})
+    layout.push_back({id, QRect(), Visibility::Hidden});
+  return layout;
+}
+
 }  // namespace
 
-Placements ControlLayout(int screenMode, QSize) {
-  if (screenMode == 1) return WindowedLayout();
-  return {};
+Placements ControlLayout(int screenMode, QSize clientSize) {
+  return screenMode == 2 ? FullScreenLayout(clientSize) : WindowedLayout();
 }
 
 }  // namespace motrevix

@@ -12,7 +12,7 @@ namespace motrevix {
 inline constexpr QSize kWindowedClientSize{1080, 710};
 
 // Screen mode 1 (windowed) ignores the client size; the full-screen layout
-// (mode 2) is not built yet and places nothing.
+// (mode 2) is placed from the client size after maximising.
 Placements ControlLayout(int screenMode, QSize clientSize);
 
 }  // namespace motrevix

@@ -244,9 +244,10 @@ TEST_F(PanesAndZoom, PaneButtonsMoveTheSurfaces) {
 
 TEST_F(PanesAndZoom, FullScreenArrangementOf1366x768) {
   CSamplePlayerDlg& window = OpenPaused();
-  window.m_nScreenMode = 2;
-  window.resize(1366, 768);
-  window.ApplyPaneLayout();
+  // The Full Screen button maximises the window on the 1366 x 768 test screen.
+  window.Button(kIdFullScreen)->click();
+  ASSERT_TRUE(WaitFor([&] { return window.size() == QSize(1366, 768); }));
+  EXPECT_EQ(window.m_nScreenMode, 2);
 
   EXPECT_EQ(g_rcFullScreenVideo, (PixelRect{66, 20, 1299, 713}));
   EXPECT_EQ(g_bFrontFullScreen, 1);

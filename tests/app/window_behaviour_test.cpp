@@ -1,5 +1,7 @@
 // Exit, keys, card removal and the information window.
 #include <QAbstractButton>
+#include <QApplication>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QSlider>
@@ -15,6 +17,7 @@
 #include "tests/app/window_fixture.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/test_support.h"
+#include "view/video_hosts.h"
 
 namespace motrevix::test {
 namespace {
@@ -43,6 +46,19 @@ TEST_F(WindowBehaviour, ExitAsksAfterStoppingAndClosesOnYes) {
   EXPECT_FALSE(window.isVisible());
 }
 
+TEST_F(WindowBehaviour, TheWindowManagersCloseAsksTheExitQuestion) {
+  CSamplePlayerDlg& window = Window();
+  window.show();
+  prompt_.answers = {false, true};
+  EXPECT_FALSE(window.close());
+  ASSERT_EQ(prompt_.questions.size(), 1u);
+  EXPECT_EQ(prompt_.questions[0].caption, "Exit");
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_TRUE(window.close());
+  EXPECT_EQ(prompt_.questions.size(), 2u);
+  EXPECT_FALSE(window.isVisible());
+}
+
 TEST_F(WindowBehaviour, EnterAndEscapeAreSwallowed) {
   const auto file = MakeRecording({1, false}, "a.AVI");
   ListFiles({file});
@@ -63,6 +79,17 @@ TEST_F(WindowBehaviour, EnterAndEscapeAreSwallowed) {
   // Other keys reach the controls.
   QTest::keyClick(list, Qt::Key_Down);
   EXPECT_EQ(list->currentIndex().row(), 0);
+  // The rear picture's window is a window of its own: the keys do not close it.
+  CRearViewDlg* rear = window.RearHost();
+  rear->show();
+  for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+    QTest::keyClick(rear, static_cast<Qt::Key>(key));
+    EXPECT_TRUE(rear->isVisible()) << key;
+  }
+  // Sized by the user, the rear picture fills the client area, not more.
+  rear->resize(400, 300);
+  QApplication::processEvents();
+  EXPECT_EQ(rear->Surface()->geometry(), QRect(0, 0, 400, 300));
 }
 
 TEST_F(WindowBehaviour, TheBackgroundDragsTheWindowOnlyInTheWindowedLayout) {
@@ -143,6 +170,28 @@ TEST_F(WindowBehaviour, TheInformationWindowIsMadeOnce) {
   EXPECT_EQ(opened, CInfoDlg::kAddress);
 }
 
+// Receives the addresses the desktop would open in the default browser.
+class BrowserStandIn : public QObject {
+  Q_OBJECT
+
+ public:
+  QList<QUrl> opened;
+
+ public slots:
+  void Open(const QUrl& url) { opened.push_back(url); }
+};
+
+TEST_F(WindowBehaviour, TheInformationLinkOpensTheDefaultBrowser) {
+  BrowserStandIn browser;
+  QDesktopServices::setUrlHandler("https", &browser, "Open");
+  CSamplePlayerDlg& window = Window();
+  window.OnInformation();
+  QTest::mouseClick(window.InfoDlg()->Link(), Qt::LeftButton);
+  QDesktopServices::unsetUrlHandler("https");
+  ASSERT_EQ(browser.opened.size(), 1);
+  EXPECT_EQ(browser.opened[0], QUrl(CInfoDlg::kAddress));
+}
+
 TEST(MountWatcher, ReportsTheMountPointsThatWentAway) {
   const std::filesystem::path mounts = ScratchDir() / "mounts";
   std::ofstream(mounts) << "/dev/sda1 / ext4 rw 0 0\n"
@@ -196,3 +245,5 @@ TEST_F(WindowBehaviour, UnmountingTheListedCardIsNoticed) {
 
 }  // namespace
 }  // namespace motrevix::test
+
+#include "window_behaviour_test.moc"

@@ -8,7 +8,12 @@ namespace {
 
 struct TestEnvironment {
   TestEnvironment() {
+#ifdef MOTREVIX_TEST_OFFSCREEN_CONFIG
+    // A program whose windows go full screen gets a laptop-sized screen.
+    setenv("QT_QPA_PLATFORM", "offscreen:configfile=" MOTREVIX_TEST_OFFSCREEN_CONFIG, 0);
+#else
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+#endif
     setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu", 0);
     // Same timing on every machine, with or without a sound server.
     setenv("MOTREVIX_SOUND_OUTPUT", "null", 0);
