@@ -16,6 +16,7 @@
 #include "playback/video_decoder_filter.h"
 #include "telemetry/gsensor_window.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/process_events.h"
 #include "tools/frame_pattern/frame_pattern.h"
 #include "view/video_hosts.h"
 #include "view/view_globals.h"
@@ -24,16 +25,6 @@ namespace motrevix::test {
 namespace {
 
 using pattern::Channel;
-
-bool WaitFor(const std::function<bool()>& condition, int ms = 5000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < ms) {
-    QApplication::processEvents(QEventLoop::AllEvents, 10);
-    if (condition()) return true;
-  }
-  return condition();
-}
 
 QImage Grab(QWidget* widget) {
   return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);

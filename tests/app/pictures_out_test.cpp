@@ -57,15 +57,6 @@ std::set<std::string> FilesIn(const fs::path& dir) {
   return names;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-    lines.push_back(text.substr(start, end - start));
-  lines.push_back(text.substr(start));
-  return lines;
-}
-
 class PicturesOut : public MainWindowTest {
  protected:
   void SetUp() override {
@@ -334,7 +325,7 @@ TEST_F(PicturesOut, PrintWritesTheReportAndPrintsItWithBothPictures) {
             (std::set<std::string>{"_MX_front.bmp", "_MX_rear.bmp", "_MXreport.html"}));
   EXPECT_EQ(fs::status(ReportFolder()).permissions(), fs::perms::owner_all);
 
-  const std::vector<std::string> lines = Lines(FileText(ReportFolder() / "_MXreport.html"));
+  const std::vector<std::string> lines = SplitLines(FileText(ReportFolder() / "_MXreport.html"));
   // 45 lines, 42 and 43 on one (no line feed between them), and nothing after the last feed.
   ASSERT_EQ(lines.size(), 45u);
   EXPECT_EQ(lines.back(), "");
@@ -396,9 +387,9 @@ TEST_F(PicturesOut, OneChannelReportHasNoRearPictureNotEvenAnOldOne) {
   EXPECT_EQ(window.Button(kIdPlay)->property("faceNumber").toInt(), PlayButtonFace(false, 1));
   EXPECT_EQ(FilesIn(ReportFolder()), (std::set<std::string>{"_MX_front.bmp", "_MXreport.html"}));
   const std::string page = FileText(ReportFolder() / "_MXreport.html");
-  EXPECT_EQ(Lines(page).size(), 39u);  // without lines 29 to 34
-  EXPECT_EQ(Lines(page)[7], "&nbsp;&nbsp;&nbsp;File name :  ");
-  EXPECT_EQ(Lines(page)[10], "&nbsp;&nbsp;&nbsp;User :  ");
+  EXPECT_EQ(SplitLines(page).size(), 39u);  // without lines 29 to 34
+  EXPECT_EQ(SplitLines(page)[7], "&nbsp;&nbsp;&nbsp;File name :  ");
+  EXPECT_EQ(SplitLines(page)[10], "&nbsp;&nbsp;&nbsp;User :  ");
   EXPECT_EQ(page.find("ch.2"), std::string::npos);
   ASSERT_EQ(answers_.questions.size(), 1u);
   EXPECT_EQ(answers_.questions[0].text, "print");

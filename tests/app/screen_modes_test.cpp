@@ -13,21 +13,12 @@
 #include "app/control_ids.h"
 #include "telemetry/speed_readout_widget.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/process_events.h"
 #include "view/lens_dlg.h"
 #include "view/view_globals.h"
 
 namespace motrevix::test {
 namespace {
-
-bool WaitFor(const std::function<bool()>& condition, int ms = 5000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < ms) {
-    QApplication::processEvents(QEventLoop::AllEvents, 10);
-    if (condition()) return true;
-  }
-  return condition();
-}
 
 int NormalFace(CSamplePlayerDlg& window, int id) {
   return window.Button(id)->property("faceNumbers").toList().value(0).toInt();

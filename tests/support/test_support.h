@@ -8,6 +8,10 @@
 
 namespace motrevix::test {
 
+// The lines of a text split at every newline, empty ones and the part after the
+// last newline kept, so a test can index the lines of a file it compares.
+std::vector<std::string> SplitLines(const std::string& text);
+
 std::filesystem::path BinDir();
 std::filesystem::path SourceDir();
 

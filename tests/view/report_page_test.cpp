@@ -8,8 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/test_support.h"
+
 namespace motrevix {
 namespace {
+
+using test::SplitLines;
 
 // The template, one entry per line; %FILE%, %USER%, %CAR% and %GPS% are filled in.
 const std::vector<std::string>& TemplateLines() {
@@ -87,18 +91,9 @@ std::string ExpectedPage(int channels, const std::string& file, const std::strin
   return page;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-    lines.push_back(text.substr(start, end - start));
-  lines.push_back(text.substr(start));
-  return lines;
-}
-
 void ExpectSamePage(const std::string& actual, const std::string& expected) {
-  const std::vector<std::string> a = Lines(actual);
-  const std::vector<std::string> e = Lines(expected);
+  const std::vector<std::string> a = SplitLines(actual);
+  const std::vector<std::string> e = SplitLines(expected);
   for (std::size_t i = 0; i < std::min(a.size(), e.size()); ++i)
     EXPECT_EQ(a[i], e[i]) << "line " << i + 1;
   EXPECT_EQ(a.size(), e.size());
@@ -152,7 +147,7 @@ TEST(ReportPage, SpeedLineWritesTheUnitTheTruncatedSpeedAndSixDecimals) {
     values.longitude = c.longitude;
     values.speedInMiles = c.miles;
     values.decimalPoint = c.decimalPoint;
-    const std::vector<std::string> lines = Lines(ReportPageText(values));
+    const std::vector<std::string> lines = SplitLines(ReportPageText(values));
     ASSERT_GE(lines.size(), 17u);
     EXPECT_EQ(lines[16], std::string("&nbsp;&nbsp;&nbsp;GPS speed :  ") + c.line + " ") << c.line;
   }

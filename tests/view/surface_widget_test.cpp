@@ -8,20 +8,11 @@
 
 #include "playback/playback_controller.h"
 #include "tests/playback/recordings.h"
+#include "tests/support/process_events.h"
 #include "view/video_surface_widget.h"
 
 namespace motrevix::test {
 namespace {
-
-bool Wait(const std::function<bool()>& condition, int ms = 3000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < ms) {
-    QApplication::processEvents(QEventLoop::AllEvents, 10);
-    if (condition()) return true;
-  }
-  return condition();
-}
 
 class SurfaceWidgets : public ::testing::Test {
  protected:
@@ -45,11 +36,11 @@ TEST_F(SurfaceWidgets, ASurfaceDestroyedWhilePlayingIsNotDrawnInto) {
   front->resize(320, 180);
   rear->resize(160, 90);
   Open(front, rear);
-  ASSERT_TRUE(Wait([&] { return rear->PresentedCount() > 3 && front->PresentedCount() > 3; }));
+  ASSERT_TRUE(WaitFor([&] { return rear->PresentedCount() > 3 && front->PresentedCount() > 3; }));
   delete rear;  // its window closed
-  Wait([] { return false; }, 200);
+  WaitFor([] { return false; }, 200);
   delete front;
-  Wait([] { return false; }, 200);
+  WaitFor([] { return false; }, 200);
   EXPECT_EQ(controller_.GetState(), PlayState::Running);
   controller_.Close();
 }
@@ -60,15 +51,15 @@ TEST_F(SurfaceWidgets, TheRearReattachedToANewWidgetShowsTheRearPictures) {
   front->resize(320, 180);
   rear->resize(160, 90);
   Open(front, rear.get());
-  ASSERT_TRUE(Wait([&] { return rear->PresentedCount() > 3; }));
+  ASSERT_TRUE(WaitFor([&] { return rear->PresentedCount() > 3; }));
 
   CVideoSurfaceWidget moved("Video window2", nullptr);
   moved.resize(480, 270);
   moved.show();
-  ASSERT_TRUE(Wait([&] { return moved.ClientSize() == QSize(480, 270); }));
+  ASSERT_TRUE(WaitFor([&] { return moved.ClientSize() == QSize(480, 270); }));
   controller_.Attach(front, &moved);
   rear.reset();
-  ASSERT_TRUE(Wait([&] { return moved.PresentedCount() > 3; }));
+  ASSERT_TRUE(WaitFor([&] { return moved.PresentedCount() > 3; }));
   const auto picture = moved.Picture();
   ASSERT_TRUE(picture);
   const auto mark = MarkOf(*picture);
