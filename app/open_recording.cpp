@@ -11,6 +11,7 @@
 #include "app/sample_player_dlg.h"
 #include "app/transport_rules.h"
 #include "catalog/file_list_widget.h"
+#include "catalog/file_name_text.h"
 #include "playback/sound_volume.h"
 #include "telemetry/gsensor_window.h"
 #include "telemetry/map_view.h"
@@ -27,11 +28,12 @@ int ClampToInt(std::int64_t value) {
 
 }  // namespace
 
-bool CSamplePlayerDlg::OpenRecording(const std::wstring& path) {
+bool CSamplePlayerDlg::OpenRecording(const QString& path) {
   m_bRecordingLoaded = 0;
   m_Player.SourceReadMode = 0;
 
-  if (!m_Player.Open(QString::fromStdWString(path).toStdString())) {
+  // The path text keeps bytes that are not UTF-8 as escapes; the file is opened by its bytes.
+  if (!m_Player.Open(catalog::FileNameBytes(path).toStdString())) {
     // Try the following row, but give up once every row has failed in a row.
     ++m_nFailedOpensInRow;
     if (m_nFailedOpensInRow >= std::max(1, m_pFileList->RowCount())) {

@@ -92,7 +92,7 @@ class CSamplePlayerDlg : public QDialog {
 
   // The open procedure: false when the recording could not be opened (the next
   // row of the list has then been tried).
-  bool OpenRecording(const std::wstring& path);
+  bool OpenRecording(const QString& path);
 
   // Transport commands.
   void OnPlayPause();

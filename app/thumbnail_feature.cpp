@@ -11,6 +11,7 @@
 #include "app/sample_player_dlg.h"
 #include "app/skin_face_sets.h"
 #include "catalog/file_list_widget.h"
+#include "catalog/file_name_text.h"
 #include "catalog/thumbnail_canvas_widget.h"
 #include "catalog/thumbnail_globals.h"
 #include "catalog/thumbnail_page.h"
@@ -115,8 +116,8 @@ void CThumbnailFeature::ShowThumbnailPage() {
       // Cells without a file open nothing, rather than a file of an earlier page.
       g_astrThumbPath[k] = files.paths[k];
       if (k >= files.count) continue;
-      const ThumbnailStills stills =
-          GrabThumbnailStills(files.paths[k].toStdString(), kPageSeconds, kPageCellSize);
+      const ThumbnailStills stills = GrabThumbnailStills(
+          catalog::FileNameBytes(files.paths[k]).toStdString(), kPageSeconds, kPageCellSize);
       if (stills.twoChannels) {
         m_pCanvas->DrawPicture(PageFrontRect(k), stills.front);
         m_pCanvas->DrawPicture(PageRearRect(k), stills.rear);
@@ -163,7 +164,7 @@ void CThumbnailFeature::ShowFrameStrip() {
   // The pictures at 1, 4, 7, ... s that exist, as many as the area holds.
   m_nStripCells = 0;
   CStillFrameGrabber grabber;
-  if (grabber.Open(m_strClickedPath.toStdString())) {
+  if (grabber.Open(catalog::FileNameBytes(m_strClickedPath).toStdString())) {
     for (int cell = 0; cell < kStripCells; ++cell) {
       const QImage picture = grabber.Grab({0, StripCellSeconds(cell), kStripCellSize});
       if (picture.isNull()) break;
@@ -176,8 +177,8 @@ void CThumbnailFeature::ShowFrameStrip() {
 
 void CThumbnailFeature::ShowPreview(const QString& path) {
   if (path.isEmpty()) return;
-  const QImage picture =
-      GrabFrame(path.toStdString(), {0, kPreviewSeconds, kPreviewScaledSize, PastEnd::LastPicture});
+  const QImage picture = GrabFrame(catalog::FileNameBytes(path).toStdString(),
+                                   {0, kPreviewSeconds, kPreviewScaledSize, PastEnd::LastPicture});
   if (picture.isNull()) return;
   m_pCanvas->DrawCropped(kPreviewTarget, picture);
   ShowCanvas();
@@ -196,7 +197,7 @@ void CThumbnailFeature::OnBackgroundDoubleClick(QPoint point) {
 
 void CThumbnailFeature::PickStripCell(int cell) {
   if (m_strClickedPath.isEmpty()) return;
-  if (!m_window.OpenRecording(m_strClickedPath.toStdWString())) {
+  if (!m_window.OpenRecording(m_strClickedPath)) {
     m_window.m_nCurrentItem = -1;
     return;
   }
@@ -225,7 +226,7 @@ void CThumbnailFeature::PickPageCell(int cell) {
     g_astrThumbPath[cell] = path;
   }
   if (path.isEmpty()) return;
-  if (!m_window.OpenRecording(path.toStdWString())) {
+  if (!m_window.OpenRecording(path)) {
     m_window.m_nCurrentItem = -1;
     return;
   }

@@ -80,7 +80,7 @@ bool CSamplePlayerDlg::PlayFromStoppedState() {
   m_pFileList->SetRowSelected(r, true);
 
   const QString path = RowPath(r);
-  if (m_bRecordingLoaded == 0 && !OpenRecording(path.toStdWString())) return false;
+  if (m_bRecordingLoaded == 0 && !OpenRecording(path)) return false;
 
   if (CPlaybackGraph* graph = m_Player.Graph()) graph->Run();
   m_playbackTimer.start();
@@ -182,7 +182,7 @@ void CSamplePlayerDlg::OpenRowAndPlay(int row) {
     m_pFileList->SetPlayingRow(row);
     m_pFileList->ClearAllSelected();
     m_pFileList->SetRowSelected(row, true);
-    if (OpenRecording(path.toStdWString())) OnPlayPause();
+    if (OpenRecording(path)) OnPlayPause();
   }
   m_pFileList->EnsureRowVisible(row);
   m_pFileList->update();

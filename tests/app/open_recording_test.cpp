@@ -7,6 +7,7 @@
 #include "app/app_globals.h"
 #include "app/control_ids.h"
 #include "catalog/file_list_widget.h"
+#include "catalog/recording_listing.h"
 #include "playback/sound_volume.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/recording_prompt.h"
@@ -44,7 +45,7 @@ TEST_F(OpenRecordingTest, SetsPanesGpsStateAndMapButton) {
     CSamplePlayerDlg window(prompt, options);
     ReadoutCalls calls;
     window.AddReadout(std::make_unique<CallRecordingReadout>(calls));
-    ASSERT_TRUE(window.OpenRecording(file.wstring()));
+    ASSERT_TRUE(window.OpenRecording(QString::fromStdString(file.string())));
     EXPECT_EQ(window.m_bRecordingLoaded, 1);
     EXPECT_EQ(window.m_Panes.m_nFrontPane, 1);
     EXPECT_EQ(window.m_Panes.m_nRearPane, c.rearPane);
@@ -71,7 +72,7 @@ TEST_F(OpenRecordingTest, SetsDurationSlidersVolumeAndRate) {
   CSamplePlayerDlg& window = Window();
   window.Slider(kIdVolume)->setValue(70);
   window.Slider(kIdRate)->setValue(2);
-  ASSERT_TRUE(window.OpenRecording(file.wstring()));
+  ASSERT_TRUE(window.OpenRecording(QString::fromStdString(file.string())));
   const std::int64_t d = window.Player().GetDurationMs();
   EXPECT_GT(d, 1500);
   EXPECT_EQ(g_llDurationMs, d);
@@ -111,8 +112,22 @@ TEST_F(OpenRecordingTest, AListOfFailingRowsStopsAfterOneRound) {
   EXPECT_FALSE(window.PlaybackTimerActive());
   EXPECT_EQ(window.FileList()->RowCount(), 3);
   // And it can be asked again.
-  EXPECT_FALSE(window.OpenRecording(a.wstring()));
+  EXPECT_FALSE(window.OpenRecording(QString::fromStdString(a.string())));
   EXPECT_EQ(window.m_nCurrentItem, -1);
+}
+
+TEST_F(OpenRecordingTest, ARecordingWhoseNameIsNotUtf8IsListedAndPlays) {
+  const auto made = MakeRecording({1, false}, "plain.AVI");
+  const std::filesystem::path named = made.parent_path() / std::string("caf\xff\xe9.AVI");
+  std::filesystem::rename(made, named);
+  catalog::RecordingRows rows;
+  catalog::ListAll(QString::fromStdString(named.parent_path().string()), rows);
+  ASSERT_EQ(rows.size(), 1u);
+  CSamplePlayerDlg& window = Window();
+  window.SetListedRows(rows, {});
+  window.OnPlayPause();
+  EXPECT_EQ(window.m_bRecordingLoaded, 1);
+  EXPECT_EQ(window.Player().GetState(), PlayState::Running);
 }
 
 }  // namespace

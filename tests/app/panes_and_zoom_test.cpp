@@ -79,7 +79,7 @@ class PanesAndZoom : public MainWindowTest {
     ListFiles({first_, second_});
     CSamplePlayerDlg& window = Window();
     window.show();
-    EXPECT_TRUE(window.OpenRecording(first_.wstring()));
+    EXPECT_TRUE(window.OpenRecording(QString::fromStdString(first_.string())));
     window.OnPlayPause();
     window.OnPlayPause();
     EXPECT_EQ(window.Player().GetState(), PlayState::Paused);
@@ -188,7 +188,7 @@ TEST_F(PanesAndZoom, FlipAndMirrorTurnBothPicturesAndSurviveTheNextOpen) {
   EXPECT_TRUE(window.Player().Graph()->GetDecoder(2)->Stages().Mirrored());
 
   // The next recording's decoders are turned the same way as the buttons stand.
-  ASSERT_TRUE(window.OpenRecording(second_.wstring()));
+  ASSERT_TRUE(window.OpenRecording(QString::fromStdString(second_.string())));
   EXPECT_TRUE(window.Button(kIdMirror)->isChecked());
   EXPECT_TRUE(shows(front, false, true, Channel::Front));
   for (int channel : {1, 2}) {

@@ -217,7 +217,8 @@ TEST_F(PicturesOut, CaptureDoesNothingWithoutAPlayingOrPausedRecording) {
     std::function<void()> makeIt;
   } cases[] = {
       {"stopped", [&] { window.OnStop(); }},
-      {"opened, not played", [&] { ASSERT_TRUE(window.OpenRecording(file.wstring())); }},
+      {"opened, not played",
+       [&] { ASSERT_TRUE(window.OpenRecording(QString::fromStdString(file.string()))); }},
       {"no folder listed",
        [&] {
          window.OnPlayPause();
@@ -277,7 +278,7 @@ TEST_F(PicturesOut, PrintWithoutPlaybackAsksForItAndWritesNothing) {
   answers_.printPdfPath = (scratch_ / "report.pdf").string();
   window_->OnCommand(kIdPrint);  // nothing open
   ListFiles({file}, QString::fromStdString(scratch_.string() + "/"));
-  ASSERT_TRUE(window_->OpenRecording(file.wstring()));
+  ASSERT_TRUE(window_->OpenRecording(QString::fromStdString(file.string())));
   window_->OnCommand(kIdPrint);  // open, stopped
   ASSERT_EQ(answers_.messages.size(), 2u);
   for (const auto& message : answers_.messages) EXPECT_EQ(message.text, "Playback file first.");

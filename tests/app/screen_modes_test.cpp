@@ -41,7 +41,7 @@ TEST_F(ScreenModes, FullScreenAndBackRestoresTheWindowedLayout) {
   const auto file = MakeRecording({2, true, 2}, "N_2024_05_17_08_31_05.AVI");
   ListFiles({file});
   CSamplePlayerDlg& window = Shown();
-  ASSERT_TRUE(window.OpenRecording(file.wstring()));
+  ASSERT_TRUE(window.OpenRecording(QString::fromStdString(file.string())));
   window.OnPlayPause();
   window.OnPlayPause();
   ASSERT_EQ(window.Player().GetState(), PlayState::Paused);

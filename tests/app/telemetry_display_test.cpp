@@ -87,7 +87,7 @@ TEST_F(TelemetryDisplayTest, OfflineTheDigitsStillFollowAndWithoutGpsTheyAreBlan
   EXPECT_EQ(g_bMapOnline, 0);
   EXPECT_TRUE(window.LoadedMapPage().isEmpty());
 
-  ASSERT_TRUE(window.OpenRecording(withoutGps.wstring()));
+  ASSERT_TRUE(window.OpenRecording(QString::fromStdString(withoutGps.string())));
   EXPECT_EQ(digits->Cells(), kBlankSpeedCells);
 }
 

@@ -43,7 +43,7 @@ TEST_F(Transport, FollowsTheStateTable) {
   CSamplePlayerDlg& window = Window();
   ExpectState(window, {0, PlayState::Idle, false, "Play"}, "after start-up");
 
-  ASSERT_TRUE(window.OpenRecording(file.wstring()));
+  ASSERT_TRUE(window.OpenRecording(QString::fromStdString(file.string())));
   ExpectState(window, {1, PlayState::Stopped, false, "Play"}, "after open");
 
   window.OnPlayPause();
