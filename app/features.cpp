@@ -3,6 +3,7 @@
 // its line here.
 #include "app/camera_dialogs.h"
 #include "app/file_list_commands.h"
+#include "app/keyboard_commands.h"
 #include "app/report_feature.h"
 #include "app/sample_player_dlg.h"
 #include "app/snapshot_command.h"
@@ -27,6 +28,7 @@ void CSamplePlayerDlg::InstallFeatures() {
   InstallSourceChoice(*this);
   InstallFileListCommands(*this);
   InstallSnapshotCommand(*this);
+  InstallKeyboardCommands(*this);
   // The report reads the owner file of the chosen card and the speed and position
   // the tick's lookup keeps.
   AddFeature(std::make_shared<CReportFeature>(
