@@ -9,6 +9,7 @@
 #include "app/snapshot_command.h"
 #include "app/source_choice.h"
 #include "app/thumbnail_feature.h"
+#include "app/track_export.h"
 #include "catalog/card_selection.h"
 #include "catalog/catalog_globals.h"
 #include "telemetry/telemetry_globals.h"
@@ -41,6 +42,9 @@ void CSamplePlayerDlg::InstallFeatures() {
   // The folder of the last listing; the skin's backdrop.
   AddFeature(std::make_shared<CThumbnailFeature>(
       *this, CThumbnailFeature::Sources{{}, [] { return catalog::g_strLastListedFolder; }}));
+  // After the thumbnails: its list filter then sees the right double-click (the
+  // preview) first and holds back the context menu the first click asked for.
+  InstallTrackExport(*this);
 }
 
 void CSamplePlayerDlg::AddReadout(std::unique_ptr<ITelemetryReadout> readout) {
