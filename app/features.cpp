@@ -2,6 +2,7 @@
 // commands with the command router and adds its read-outs. A new feature adds
 // its line here.
 #include "app/camera_dialogs.h"
+#include "app/event_marks_readout.h"
 #include "app/file_list_commands.h"
 #include "app/keyboard_commands.h"
 #include "app/report_feature.h"
@@ -24,6 +25,7 @@ void CSamplePlayerDlg::InstallFeatures() {
   InstallPictureCommands();
   InstallCameraDialogs(*this);
   InstallTelemetryDisplay();
+  InstallEventMarks(*this);
   InstallScreenModeCommands();
   InstallMagnifierCommand();
   InstallSourceChoice(*this);
