@@ -1,6 +1,8 @@
 // What the main window is right after start-up.
 #include <QAbstractButton>
 #include <QFontMetrics>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QSlider>
 #include <QWebEngineView>
@@ -92,6 +94,10 @@ TEST_F(StartUp, ControlsHaveTheirFacesPlacesAndTooltips) {
     EXPECT_EQ(button->isVisibleTo(&window), c.visible) << c.id;
     EXPECT_EQ(button->toolTip(), c.tip) << c.id;
   }
+  // The program's own icon (built in when no icon theme has it installed).
+  const QImage icon = window.windowIcon().pixmap(32, 32).toImage();
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_EQ(icon, QIcon(":/motrevix/io.github.motrevix.Motrevix.svg").pixmap(32, 32).toImage());
   EXPECT_EQ(window.Control(kIdFileList)->geometry(), QRect(789, 75, 262, 297));
   EXPECT_EQ(window.Control(kIdProgress)->geometry(), QRect(43, 486, 727, 17));
   EXPECT_EQ(window.Label(kIdPositionTime)->text(), "00:00:00");
