@@ -96,6 +96,7 @@ const ControlToolTip kToolTips[] = {
     {kIdBrightnessReset, "Brightness Control"},
     {kIdFormatCard, "SD Card Format"},
     {kIdMute, "Volume Control"},
+    {kIdVolume, "Volume"},
     {kIdFolderOpen, "Folder Open"},
     {kIdMirror, "Screen Horizontal"},
     {kIdCameraFront, "Camera 1"},

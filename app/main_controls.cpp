@@ -10,6 +10,7 @@
 #include "app/app_globals.h"
 #include "app/control_ids.h"
 #include "app/control_table.h"
+#include "app/keyboard_keys.h"
 #include "app/sample_player_dlg.h"
 #include "app/scroll_codes.h"
 #include "catalog/file_list_widget.h"
@@ -105,7 +106,8 @@ void CSamplePlayerDlg::ApplyLayout(int screenMode) {
 }
 
 void CSamplePlayerDlg::AddToolTips() {
-  for (const ControlToolTip& tip : MainWindowToolTips()) Control(tip.id)->setToolTip(tip.text);
+  for (const ControlToolTip& tip : MainWindowToolTips())
+    Control(tip.id)->setToolTip(ToolTipWithKeys(tip.id, tip.text));
 }
 
 void CSamplePlayerDlg::ConnectControls() {

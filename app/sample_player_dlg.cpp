@@ -27,7 +27,8 @@ CSamplePlayerDlg::CSamplePlayerDlg(IUserPrompt& prompt, MainWindowOptions option
       m_network(m_options.forceOnline),
       m_Player(m_options.components) {
   setObjectName("102");
-  setWindowIcon(QIcon::fromTheme("video-x-generic"));
+  // The installed icon of the menu entry; from a build tree, the same picture built in.
+  setWindowIcon(QIcon::fromTheme(MOTREVIX_APP_ID, QIcon(":/motrevix/" MOTREVIX_APP_ID ".svg")));
   m_playbackTimer.setInterval(kPlaybackPeriodMs);
   qApp->installEventFilter(this);
   connect(&m_playbackTimer, &QTimer::timeout, this, [this] { OnTimer(IDT_PLAYBACK); });

@@ -8,6 +8,7 @@
 
 #include "app/app_globals.h"
 #include "app/control_ids.h"
+#include "app/keyboard_keys.h"
 #include "app/sample_player_dlg.h"
 #include "app/transport_rules.h"
 #include "catalog/file_list_widget.h"
@@ -45,7 +46,7 @@ QString CSamplePlayerDlg::RowPath(int row) const { return m_pFileList->ItemText(
 
 void CSamplePlayerDlg::SetPlayButton(bool showsPause) {
   SetButtonFaces(kIdPlay, {PlayButtonFace(showsPause, m_nScreenMode), 0, 0, 0});
-  Button(kIdPlay)->setToolTip(showsPause ? "Pause" : "Play");
+  Button(kIdPlay)->setToolTip(ToolTipWithKeys(kIdPlay, showsPause ? "Pause" : "Play"));
 }
 
 void CSamplePlayerDlg::OnPlayPause() {

@@ -34,7 +34,8 @@ void CSamplePlayerDlg::OnMinimize() { showMinimized(); }
 
 bool CSamplePlayerDlg::eventFilter(QObject* watched, QEvent* event) {
   // Before any control of this window sees it, a key-down of Enter or Escape is
-  // dropped: the window never closes or activates anything by keyboard.
+  // dropped: the window never closes or activates anything by keyboard. (In full
+  // screen the keyboard's filter, which runs first, has taken Escape to leave it.)
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     const auto* widget = qobject_cast<QWidget*>(watched);

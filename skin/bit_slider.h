@@ -9,6 +9,7 @@
 
 #include <QPixmap>
 #include <QSlider>
+#include <vector>
 
 #include "skin/bit_wnd.h"
 
@@ -33,6 +34,17 @@ class CBitSlider : public QSlider {
   int FilledTrackNumber() const { return m_nFilledNumber; }
   // Where the thumb picture goes now, in the slider's coordinates.
   QRect ThumbRect() const;
+  // Where it goes when the slider stands at value.
+  QRect ThumbRectAt(int value) const;
+
+  // Small marks on the track at these slider values (the recording's incidents
+  // on the progress slider), each centred where the thumb's centre would be at
+  // that value; an empty list removes them.
+  void SetMarks(std::vector<int> values);
+  const std::vector<int>& Marks() const { return m_marks; }
+  // The x coordinate (slider pixels) of a mark's centre line: a mark is drawn
+  // around the pixel column [x, x + 1).
+  int MarkColumn(int value) const;
   int m_nThumbOffset = 0;
 
  protected:
@@ -45,6 +57,7 @@ class CBitSlider : public QSlider {
 
  private:
   void PlaceThumb();
+  void PaintMarks(QPainter& painter) const;
 
   CBitWnd* m_pThumb = nullptr;
   QPixmap m_filled;
@@ -52,6 +65,7 @@ class CBitSlider : public QSlider {
   int m_nThumbNumber = 0;
   int m_nEmptyNumber = 0;
   int m_nFilledNumber = 0;
+  std::vector<int> m_marks;
 };
 
 }  // namespace motrevix

@@ -103,13 +103,13 @@ TEST_F(ScreenModes, ThePlayButtonFollowsThePlayStateInBothModes) {
   ASSERT_EQ(window.Player().GetState(), PlayState::Running);
   Click(window, kIdFullScreen, QSize(1366, 768));
   EXPECT_EQ(NormalFace(window, kIdPlay), 375);
-  EXPECT_EQ(window.Button(kIdPlay)->toolTip(), "Pause");
+  EXPECT_EQ(window.Button(kIdPlay)->toolTip(), "Pause (Space)");
   window.OnPlayPause();
   EXPECT_EQ(NormalFace(window, kIdPlay), 377);
   window.OnPlayPause();
   Click(window, kIdOriginalScreen, QSize(1080, 710));
   EXPECT_EQ(NormalFace(window, kIdPlay), 278);
-  EXPECT_EQ(window.Button(kIdPlay)->toolTip(), "Pause");
+  EXPECT_EQ(window.Button(kIdPlay)->toolTip(), "Pause (Space)");
   window.OnStop();
   // Stopped: the time labels show zero in either mode.
   Click(window, kIdFullScreen, QSize(1366, 768));

@@ -1,6 +1,8 @@
 // What the main window is right after start-up.
 #include <QAbstractButton>
 #include <QFontMetrics>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QSlider>
 #include <QWebEngineView>
@@ -68,16 +70,16 @@ TEST_F(StartUp, ControlsHaveTheirFacesPlacesAndTooltips) {
     bool visible;
     const char* tip;
   } cases[] = {
-      {kIdPlay, 232, {299, 635, 45, 45}, true, "Play"},
-      {kIdPrevious, 241, {229, 642, 32, 32}, true, "Previous File"},
-      {kIdNext, 244, {385, 642, 32, 32}, true, "Next file"},
+      {kIdPlay, 232, {299, 635, 45, 45}, true, "Play (Space)"},
+      {kIdPrevious, 241, {229, 642, 32, 32}, true, "Previous File (Page Up)"},
+      {kIdNext, 244, {385, 642, 32, 32}, true, "Next file (Page Down)"},
       {kIdStop, 240, {320, 525, 40, 40}, false, "Stop"},
       {kIdExit, 265, {1041, 10, 19, 19}, true, "Close"},
       {kIdMinimize, 264, {1003, 10, 19, 19}, true, "Minimize"},
       {kIdInformation, 327, {21, 692, 40, 16}, true, "Info"},
       {kIdCameraMap, 354, {719, 642, 64, 34}, false, "MAP"},
       {kIdFormatCard, 400, {175, 692, 40, 16}, true, "SD Card Format"},
-      {kIdMute, 267, {796, 636, 24, 20}, true, "Volume Control"},
+      {kIdMute, 267, {796, 636, 24, 20}, true, "Volume Control (M; + / -)"},
       {kIdFlipVertical, 276, {508, 642, 32, 32}, true, "Screen Vertical"},
       // The face is larger than the layout's slot and wins after start-up.
       {kIdConfiguration, 268, {29, 642, 34, 34}, true, "Configuration"},
@@ -92,6 +94,10 @@ TEST_F(StartUp, ControlsHaveTheirFacesPlacesAndTooltips) {
     EXPECT_EQ(button->isVisibleTo(&window), c.visible) << c.id;
     EXPECT_EQ(button->toolTip(), c.tip) << c.id;
   }
+  // The program's own icon (built in when no icon theme has it installed).
+  const QImage icon = window.windowIcon().pixmap(32, 32).toImage();
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_EQ(icon, QIcon(":/motrevix/io.github.motrevix.Motrevix.svg").pixmap(32, 32).toImage());
   EXPECT_EQ(window.Control(kIdFileList)->geometry(), QRect(789, 75, 262, 297));
   EXPECT_EQ(window.Control(kIdProgress)->geometry(), QRect(43, 486, 727, 17));
   EXPECT_EQ(window.Label(kIdPositionTime)->text(), "00:00:00");

@@ -34,7 +34,7 @@ void ExpectState(CSamplePlayerDlg& window, const Expected& e, const char* situat
   // The play face until a command shows the pause face.
   EXPECT_EQ(window.Button(kIdPlay)->property("faceNumber").toInt(),
             QString(e.button) == "Pause" ? 278 : 232);
-  EXPECT_EQ(window.Button(kIdPlay)->toolTip(), e.button);
+  EXPECT_EQ(window.Button(kIdPlay)->toolTip(), QString(e.button) + " (Space)");
 }
 
 TEST_F(Transport, FollowsTheStateTable) {

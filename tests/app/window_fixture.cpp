@@ -14,6 +14,10 @@ namespace motrevix::test {
 void MainWindowTest::SetUp() {
   scratch_ = ScratchDir();
   setenv("MOTREVIX_SETTINGS_FILE", (scratch_ / "registry.ini").c_str(), 1);
+  ResetProcessState();
+}
+
+void MainWindowTest::ResetProcessState() {
   ResetAppGlobals();
   catalog::ResetCatalogGlobals();
   catalog::ResetCardSelection();
@@ -45,6 +49,11 @@ std::filesystem::path MainWindowTest::MakeBrokenRecording(const std::string& nam
   std::fputs("RIFF but not a recording\n", out);
   std::fclose(out);
   return file;
+}
+
+void MainWindowTest::StartOver() {
+  window_.reset();
+  ResetProcessState();
 }
 
 CSamplePlayerDlg& MainWindowTest::Window(MainWindowOptions options) {

@@ -48,12 +48,16 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
+  void ResetProcessState();
 
   // Makes a recording in the scratch folder (named after index) and returns its path.
   std::filesystem::path MakeRecording(const RecordingKind& kind, const std::string& name);
   // A file named like a recording that is none.
   std::filesystem::path MakeBrokenRecording(const std::string& name);
-  // Creates the window (once per test) with the given options.
+  // Closes the window and resets the process-wide values, so that the next
+  // Window() starts as at the beginning of the test (the scratch files stay).
+  void StartOver();
+  // Creates the window (once per test, or once after StartOver) with the given options.
   CSamplePlayerDlg& Window(MainWindowOptions options = {});
   // Rows for paths, in the order given.
   void ListFiles(const std::vector<std::filesystem::path>& files, const QString& folder = {});
