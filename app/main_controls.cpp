@@ -97,6 +97,8 @@ void CSamplePlayerDlg::ApplyLayout(int screenMode) {
   m_pFrontHost->Surface()->update();
   m_pRearHost->Surface()->update();
   ApplyPlacements(ControlLayout(screenMode, size(), extended));
+  const FileListColumns columns = FileListColumnsFor(extended);
+  m_pFileList->SetColumnWidths(columns.name, columns.size);
   // The speed digits are drawn over the three digit cells' places.
   if (m_pSpeedDigits != nullptr) m_pSpeedDigits->move(Control(kIdSpeedHundreds)->pos());
   QSlider* progress = Slider(kIdProgress);

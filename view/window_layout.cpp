@@ -107,7 +107,7 @@ Placements ExtendedLayout() {
       {kIdMinimize, QRect(934, 10, 19, 19), Visibility::Shown},
       {kIdFullScreen, QRect(953, 10, 19, 19), Visibility::Shown},
       {kIdExit, QRect(972, 10, 19, 19), Visibility::Shown},
-      {kIdFileList, QRect(790, 75, 211, 190), Visibility::Shown},
+      {kIdFileList, QRect(790, 75, 211, 170), Visibility::Shown},
       {kIdSpeedHundreds, QRect(800, 612, 26, 37), Visibility::Unchanged},
       {kIdSpeedTens, QRect(826, 612, 26, 37), Visibility::Unchanged},
       {kIdSpeedOnes, QRect(852, 612, 26, 37), Visibility::Unchanged},
@@ -123,7 +123,7 @@ Placements ExtendedLayout() {
       {kIdBrightness, QRect(820, 692, 90, 20), Visibility::Shown},
       {kIdMute, QRect(796, 664, 24, 20), Visibility::Shown},
       {kIdBrightnessReset, QRect(796, 692, 24, 20), Visibility::Shown},
-      {kIdCalendar, QRect(790, 271, 211, 170), Visibility::Shown},
+      {kIdCalendar, QRect(790, 251, 211, 190), Visibility::Shown},
   };
   Placements layout = WindowedLayout();
   for (const Placement& place : moved)

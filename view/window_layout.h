@@ -23,6 +23,16 @@ inline constexpr QSize kExtendedClientSize{1011, 731};
 // full-screen layout (mode 2) is placed from the client size after maximising.
 Placements ControlLayout(int screenMode, QSize clientSize, bool extended = false);
 
+// The file list's visible columns, name and size: the extended list is 211
+// wide and leaves room for its vertical scroll bar.
+struct FileListColumns {
+  int name = 0;
+  int size = 0;
+};
+constexpr FileListColumns FileListColumnsFor(bool extended) {
+  return extended ? FileListColumns{138, 55} : FileListColumns{170, 65};
+}
+
 // The client size the windowed layout gives the window.
 constexpr QSize WindowedClientSize(bool extended) {
   return extended ? kExtendedClientSize : kWindowedClientSize;

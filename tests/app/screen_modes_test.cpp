@@ -130,7 +130,7 @@ TEST_F(ScreenModes, TheExtendedLayoutSwapsTheBackgroundAndSizesTheWindow) {
   EXPECT_EQ(window.frameGeometry().center(), screen.center());
   // The extended background's own places: inside its narrower width.
   EXPECT_EQ(window.Control(kIdExit)->geometry(), QRect(972, 10, 19, 19));
-  EXPECT_EQ(window.Control(kIdFileList)->geometry(), QRect(790, 75, 211, 190));
+  EXPECT_EQ(window.Control(kIdFileList)->geometry(), QRect(790, 75, 211, 170));
   EXPECT_EQ(window.Control(kIdPlay)->geometry(), QRect(299, 610, 45, 45));
   EXPECT_EQ(window.SpeedDigits()->pos(), QPoint(800, 612));
   // Back: the standard layout with its own size, the extended controls hidden.
