@@ -1,6 +1,7 @@
 #include "app/control_table.h"
 
 #include "app/control_ids.h"
+#include "view/window_layout.h"
 
 namespace motrevix {
 namespace {
@@ -107,7 +108,7 @@ const ControlToolTip kToolTips[] = {
 };
 
 const ControlPosition kStartPositions[] = {
-    {kIdRate, QRect(205, 500, 179, 20)},     {kIdOriginalScreen, QRect(1022, 10, 19, 19)},
+    {kIdRate, kWindowedRateSliderRect},      {kIdOriginalScreen, QRect(1022, 10, 19, 19)},
     {kIdSwapPanes, QRect(742, 212, 60, 22)}, {kIdMapViewToggle, QRect(867, 212, 60, 22)},
     {kIdFileName, QRect(49, 520, 120, 12)},  {kIdFullProgressBack, QRect(0, 0, 751, 50)},
 };

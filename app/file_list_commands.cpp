@@ -90,6 +90,9 @@ void StyleCalendar(QCalendarWidget& calendar) {
       "QCalendarWidget QAbstractItemView { background-color: rgb(30, 30, 30);"
       " color: rgb(200, 200, 200); selection-background-color: rgb(95, 150, 238); }");
   calendar.setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+  // One letter a weekday: the seven columns of the extended layout's narrow
+  // calendar are about 30 pixels wide.
+  calendar.setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
   QTextCharFormat weekdays;
   weekdays.setForeground(QColor(200, 200, 200));
   weekdays.setBackground(QColor(30, 30, 30));

@@ -29,6 +29,7 @@ void CSamplePlayerDlg::LoadBackground() {
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
   }
+  PlaceRearWindow();
   update();
 }
 

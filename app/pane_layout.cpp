@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QWebEngineView>
 
+#include "app/app_globals.h"
 #include "app/control_ids.h"
 #include "app/sample_player_dlg.h"
 #include "telemetry/gsensor_window.h"
@@ -32,6 +33,7 @@ void CSamplePlayerDlg::ApplyPaneLayout() {
   inputs.frontZoomed = g_bFrontZoomed;
   inputs.frontZoomLevel = m_pFrontHost->Surface()->ZoomLevel();
   inputs.frontSurfaceSize = m_pFrontHost->Surface()->size();
+  inputs.insetRect = InsetPaneRect(g_bExtendedLayout == 1);
   const PaneArrangement a = ArrangePanes(inputs);
   if (a.frontFullScreen) g_bFrontFullScreen = *a.frontFullScreen;
   if (a.rearFullScreen) g_bRearFullScreen = *a.rearFullScreen;

@@ -58,6 +58,7 @@ void CSamplePlayerDlg::InitDialog() {
     const QRect area = screen->availableGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));
   }
+  PlaceRearWindow();
   Slider(kIdRate)->setValue(5);
   AddToolTips();
   InstallFeatures();

@@ -120,7 +120,8 @@ class CSamplePlayerDlg : public QDialog {
   void OnDriveRemoved(const QString& rootPath);
   // Places the three panes for the current screen mode.
   void ApplyPaneLayout();
-  // The control layout of the windowed screen mode.
+  // The control layout of a screen mode; the windowed one follows the extended
+  // background's choice.
   void ApplyLayout(int screenMode);
   // Moves, shows and hides controls as placed, in order.
   void ApplyPlacements(const Placements& placements);
@@ -245,6 +246,9 @@ class CSamplePlayerDlg : public QDialog {
   void InstallMagnifierCommand();
   // Maximises the window to the screen's free area.
   void Maximize();
+  // Puts the rear picture's window clear of this window's picture (beside it, or
+  // over the inset pane), as the screen allows.
+  void PlaceRearWindow();
   // The play button for a play state: the pause face while running, the play
   // face while paused, unchanged otherwise.
   void SetPlayButtonForState(int state);

@@ -38,7 +38,13 @@ void CSamplePlayerDlg::InstallScreenModeCommands() {
   m_commands.Register(kIdOriginalScreen, [this] { OnOriginalScreen(); });
   m_commands.Register(kIdExtendedLayout, [this] {
     g_bExtendedLayout = 1 - g_bExtendedLayout;
+    // In full screen the choice waits for the return to the windowed layout.
+    if (m_nScreenMode != 1) return;
+    // Each background has its own places and window size, so switching back
+    // brings the standard layout's 1080 x 710 again.
+    ApplyLayout(1);
     LoadBackground();
+    ApplyPaneLayout();
   });
 }
 

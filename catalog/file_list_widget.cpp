@@ -54,9 +54,9 @@ CFileListWidget::CFileListWidget(QWidget* parent) : QTreeWidget(parent) {
   setSelectionBehavior(QAbstractItemView::SelectRows);
   header()->setStretchLastSection(false);
   header()->setMinimumSectionSize(0);
-  const int widths[] = {170, 65, 0, 0};
-  for (int column = 0; column < RecordingEntry::kColumnCount; ++column)
-    header()->resizeSection(column, widths[column]);
+  SetColumnWidths(170, 65);
+  for (int column = 2; column < RecordingEntry::kColumnCount; ++column)
+    header()->resizeSection(column, 0);
   QPalette colours = palette();
   colours.setColor(QPalette::Base, kBackground);
   colours.setColor(QPalette::Window, kBackground);
@@ -84,6 +84,11 @@ void CFileListWidget::SetRows(const RecordingRows& rows) {
 }
 
 void CFileListWidget::DeleteAllItems() { clear(); }
+
+void CFileListWidget::SetColumnWidths(int name, int size) {
+  header()->resizeSection(0, name);
+  header()->resizeSection(1, size);
+}
 
 int CFileListWidget::RowCount() const { return topLevelItemCount(); }
 

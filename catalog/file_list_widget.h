@@ -29,6 +29,10 @@ class CFileListWidget : public QTreeWidget {
   void ClearAllSelected();
   void EnsureRowVisible(int row);
 
+  // Widths of the two visible columns, name and size (the list's width differs
+  // between the layouts).
+  void SetColumnWidths(int name, int size);
+
   // The row drawn as the one being played (-1 none).
   void SetPlayingRow(int row);
   int PlayingRow() const { return m_nPlayingRow; }

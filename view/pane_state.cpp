@@ -64,8 +64,8 @@ void ArrangeWindowed(const PaneLayoutInputs& in, PaneArrangement& out) {
       out.viewSwapped = 0;
       break;
     case kPaneInset:
-      place.push_back({kIdFrontHost, kInsetPaneRect, Visibility::Shown});
-      out.frontSurface = QRect(QPoint(0, 0), kInsetPaneRect.size());
+      place.push_back({kIdFrontHost, in.insetRect, Visibility::Shown});
+      out.frontSurface = QRect(QPoint(0, 0), in.insetRect.size());
       out.frontSurfaceShow = Visibility::Shown;
       out.rearCheck = true;
       out.faces.push_back({kIdCameraFront, {kFaceFrontGrey, 0, 0, 0}});
@@ -118,7 +118,7 @@ void ArrangeWindowed(const PaneLayoutInputs& in, PaneArrangement& out) {
       out.mapViewText = MapViewTextSmall();
       break;
     case kPaneInset:
-      place.push_back({kIdMapView, kInsetPaneRect, Visibility::Shown});
+      place.push_back({kIdMapView, in.insetRect, Visibility::Shown});
       out.mapCheck = true;
       out.mapViewText = MapViewTextLarge();
       place.push_back({kIdCameraMap, {}, Visibility::Shown});
@@ -185,7 +185,10 @@ void ArrangeFullScreen(const PaneLayoutInputs& in, PaneArrangement& out) {
   } else {
     place.push_back({kIdRearHost, {}, Visibility::Hidden});
   }
-  place.push_back({kIdMapView, kCollapsedMapRect, Visibility::Unchanged});
+  // The map is put out of sight: a placement's empty rectangle keeps the old
+  // geometry, so the collapsed map is hidden instead of being left at its inset
+  // place over the picture.
+  place.push_back({kIdMapView, kCollapsedMapRect, Visibility::Hidden});
   out.hideGSensorWindow = true;
 }
 

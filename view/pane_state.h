@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "view/pane_rects.h"
 #include "view/pixel_rect.h"
 #include "view/placement.h"
 
@@ -69,6 +70,8 @@ struct PaneLayoutInputs {
   std::int32_t frontZoomed = 0;
   int frontZoomLevel = 1;
   QSize frontSurfaceSize;
+  // Windowed: where the inset pane is (it moves with the extended background).
+  QRect insetRect = kInsetPaneRect;
 };
 
 // What the pane routine does to the windows and buttons for one pane state.

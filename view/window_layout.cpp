@@ -1,5 +1,7 @@
 #include "view/window_layout.h"
 
+#include <algorithm>
+
 #include "app/control_ids.h"
 #include "view/pane_rects.h"
 
@@ -57,7 +59,7 @@ Placements WindowedLayout() {
       {kIdHourFilter, QRect(189, 602, 737, 20), Visibility::Hidden},
       {kIdMinuteFilter, QRect(189, 637, 737, 20), Visibility::Hidden},
       {kIdSecondProgress, QRect(189, 675, 737, 20), Visibility::Hidden},
-      {kIdRate, QRect(), Visibility::Shown},
+      {kIdRate, kWindowedRateSliderRect, Visibility::Shown},
       {kIdVolume, QRect(820, 636, 90, 20), Visibility::Shown},
       {kIdBrightness, QRect(820, 659, 90, 20), Visibility::Shown},
       {kIdPositionTime, QRect(49, 503, 50, 12), Visibility::Unchanged},
@@ -72,6 +74,62 @@ Placements WindowedLayout() {
       // The full-screen bar's background belongs to the full-screen layout only.
       {kIdFullProgressBack, QRect(), Visibility::Hidden},
   };
+}
+
+// The extended background keeps the video, progress and graph panels of the
+// standard one; below them the control strip moves up and the three time
+// sliders take the bottom row. The right column, 211 wide, holds the tabs, a
+// shorter list, the calendar, the inset and then the speed, sound and
+// brightness with the INFO and FORMAT buttons.
+Placements ExtendedLayout() {
+  constexpr int strip = 617;  // the control strip's buttons, 25 above the standard row
+  const Placement moved[] = {
+      {kIdConfiguration, QRect(29, strip, 32, 32), Visibility::Shown},
+      {kIdCapture, QRect(66, strip, 32, 32), Visibility::Shown},
+      {kIdPrint, QRect(103, strip, 32, 32), Visibility::Shown},
+      {kIdFolderOpen, QRect(140, strip, 32, 32), Visibility::Shown},
+      {kIdSelectDrive, QRect(177, strip, 32, 32), Visibility::Shown},
+      {kIdPrevious, QRect(229, strip, 32, 32), Visibility::Shown},
+      {kIdSecondBack, QRect(264, strip, 32, 32), Visibility::Shown},
+      {kIdPlay, QRect(299, strip - 7, 45, 45), Visibility::Shown},
+      {kIdSecondNext, QRect(350, strip, 32, 32), Visibility::Shown},
+      {kIdNext, QRect(385, strip, 32, 32), Visibility::Shown},
+      {kIdFrameStep, QRect(420, strip, 32, 32), Visibility::Shown},
+      {kIdMagnifier, QRect(471, strip, 32, 32), Visibility::Shown},
+      {kIdFlipVertical, QRect(508, strip, 32, 32), Visibility::Shown},
+      {kIdMirror, QRect(545, strip, 32, 32), Visibility::Shown},
+      {kIdCameraFront, QRect(585, strip, 64, 34), Visibility::Hidden},
+      {kIdCameraRear, QRect(652, strip, 64, 34), Visibility::Hidden},
+      {kIdCameraMap, QRect(719, strip, 64, 34), Visibility::Hidden},
+      {kIdInformation, QRect(952, 666, 40, 16), Visibility::Shown},
+      {kIdFormatCard, QRect(952, 694, 40, 16), Visibility::Shown},
+      {kIdListReview, QRect(950, 610, 35, 25), Visibility::Hidden},
+      {kIdMinimize, QRect(934, 10, 19, 19), Visibility::Shown},
+      {kIdFullScreen, QRect(953, 10, 19, 19), Visibility::Shown},
+      {kIdExit, QRect(972, 10, 19, 19), Visibility::Shown},
+      {kIdFileList, QRect(790, 75, 211, 170), Visibility::Shown},
+      {kIdSpeedHundreds, QRect(800, 612, 26, 37), Visibility::Unchanged},
+      {kIdSpeedTens, QRect(826, 612, 26, 37), Visibility::Unchanged},
+      {kIdSpeedOnes, QRect(852, 612, 26, 37), Visibility::Unchanged},
+      {kIdSpeedUnit, QRect(884, 628, 39, 21), Visibility::Shown},
+      {kIdCategoryAll, QRect(790, 44, 52, 31), Visibility::Shown},
+      {kIdCategoryNormal, QRect(843, 44, 52, 31), Visibility::Shown},
+      {kIdCategoryEvent, QRect(896, 44, 52, 31), Visibility::Shown},
+      {kIdCategoryParking, QRect(949, 44, 52, 31), Visibility::Shown},
+      {kIdHourFilter, QRect(96, 666, 680, 20), Visibility::Shown},
+      {kIdMinuteFilter, QRect(96, 686, 680, 20), Visibility::Shown},
+      {kIdSecondProgress, QRect(96, 706, 680, 20), Visibility::Shown},
+      {kIdVolume, QRect(820, 664, 90, 20), Visibility::Shown},
+      {kIdBrightness, QRect(820, 692, 90, 20), Visibility::Shown},
+      {kIdMute, QRect(796, 664, 24, 20), Visibility::Shown},
+      {kIdBrightnessReset, QRect(796, 692, 24, 20), Visibility::Shown},
+      {kIdCalendar, QRect(790, 251, 211, 190), Visibility::Shown},
+  };
+  Placements layout = WindowedLayout();
+  for (const Placement& place : moved)
+    *std::find_if(layout.begin(), layout.end(),
+                  [&](const Placement& p) { return p.id == place.id; }) = place;
+  return layout;
 }
 
 // The full-screen layout hangs from the right and bottom edges of the client
@@ -105,23 +163,52 @@ Placements FullScreenLayout(QSize client) {
       {kIdFileList, QRect(), Visibility::Hidden},
       {kIdOriginalScreen, QRect(), Visibility::Shown},
   };
-  for (int id : {kIdConfiguration,  kIdCapture,         kIdGSensorWindow,   kIdMagnifier,
-                 kIdInformation,    kIdFormatCard,      kIdRearCheck,       kIdMapCheck,
-                 kIdMapViewToggle,  kIdHourFilter,      kIdMinuteFilter,    kIdSecondProgress,
-                 kIdCalendar,       kIdCategoryNormal,  kIdCategoryEvent,   kIdCategoryMotion,
-                 kIdCategoryManual, kIdCategoryAll,     kIdCategoryParking, kIdFrameStrip,
-                 kIdThumbnailPage,  kIdPagePrevious,    kIdPageNext,        kIdSpeedUnit,
-                 kIdSelectDrive,    kIdPrint,           kIdCameraFront,     kIdCameraRear,
-                 kIdCameraMap,      kIdBrightnessReset, kIdBrightness,      kIdMute,
-                 kIdVolume,         kIdFullProgressBack})
+  // The rate slider's place lies under the picture (and under the rear window
+  // when that fills the screen), so it is hidden rather than left covered.
+  for (int id : {kIdConfiguration,
+                 kIdCapture,
+                 kIdGSensorWindow,
+                 kIdMagnifier,
+                 kIdInformation,
+                 kIdFormatCard,
+                 kIdRearCheck,
+                 kIdMapCheck,
+                 kIdMapViewToggle,
+                 kIdHourFilter,
+                 kIdMinuteFilter,
+                 kIdSecondProgress,
+                 kIdCalendar,
+                 kIdCategoryNormal,
+                 kIdCategoryEvent,
+                 kIdCategoryMotion,
+                 kIdCategoryManual,
+                 kIdCategoryAll,
+                 kIdCategoryParking,
+                 kIdFrameStrip,
+                 kIdThumbnailPage,
+                 kIdPagePrevious,
+                 kIdPageNext,
+                 kIdSpeedUnit,
+                 kIdSelectDrive,
+                 kIdPrint,
+                 kIdCameraFront,
+                 kIdCameraRear,
+                 kIdCameraMap,
+                 kIdBrightnessReset,
+                 kIdBrightness,
+                 kIdMute,
+                 kIdVolume,
+                 kIdFullProgressBack,
+                 kIdRate})
     layout.push_back({id, QRect(), Visibility::Hidden});
   return layout;
 }
 
 }  // namespace
 
-Placements ControlLayout(int screenMode, QSize clientSize) {
-  return screenMode == 2 ? FullScreenLayout(clientSize) : WindowedLayout();
+Placements ControlLayout(int screenMode, QSize clientSize, bool extended) {
+  if (screenMode == 2) return FullScreenLayout(clientSize);
+  return extended ? ExtendedLayout() : WindowedLayout();
 }
 
 }  // namespace motrevix

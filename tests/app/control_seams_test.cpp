@@ -28,8 +28,9 @@ TEST_F(ControlSeams, EveryTableControlIsNamedByItsIdentifier) {
 TEST_F(ControlSeams, TheWindowedLayoutIsAppliedAsPlaced) {
   CSamplePlayerDlg& window = Window();
   // At start-up the faces and tracks loaded after the layout size their controls
-  // (1016 is 34 x 34, the time sliders 735 wide); a layout applied later wins.
-  EXPECT_EQ(window.Control(kIdHourFilter)->width(), 735);
+  // (1016 is 34 x 34, the time sliders as wide as their extended places, 680); a layout applied
+  // later wins.
+  EXPECT_EQ(window.Control(kIdHourFilter)->width(), 680);
   window.ApplyLayout(1);
   for (const Placement& place : ControlLayout(1, window.size())) {
     SCOPED_TRACE(place.id);

@@ -131,6 +131,39 @@ TEST_F(PanesAndZoom, WheelZoomsTheFrontAndTheHostShowsTheEnlargedMiddle) {
   EXPECT_EQ(surface->ZoomLevel(), 1);
 }
 
+// Full screen gives the zoomed front the whole picture's size; back in the
+// windowed layout it shows its zoom level again, centred, with no black bands.
+TEST_F(PanesAndZoom, AZoomedFrontIsCentredAgainAfterFullScreenAndBack) {
+  CSamplePlayerDlg& window = OpenPaused();
+  CVlmVideoView* surface = window.FrontHost()->Surface();
+  QImage picture;
+  ASSERT_TRUE(window.Player().GrabPicture(0, picture));
+  const QImage zoomed =
+      picture.scaled(900, 506).copy(75, 42, 750, 422).convertToFormat(QImage::Format_RGB32);
+  Wheel(surface, 120);
+  ASSERT_EQ(surface->geometry(), QRect(-75, -42, 900, 506));
+  // Panned towards a corner, so that keeping the pan would be seen too.
+  const QPoint pressedAt(300, 200);
+  Mouse(surface, QEvent::MouseButtonPress, pressedAt, Qt::LeftButton, Qt::LeftButton);
+  DragTo(surface, pressedAt, QPoint(-140, -80), Qt::LeftButton);
+  Mouse(surface, QEvent::MouseButtonRelease, pressedAt, Qt::LeftButton, Qt::NoButton);
+  ASSERT_EQ(surface->pos(), QPoint(-140, -80));
+
+  window.Button(kIdFullScreen)->click();
+  ASSERT_TRUE(WaitFor([&] { return window.size() == QSize(1366, 768); }));
+  EXPECT_EQ(surface->geometry(), QRect(0, 0, 1233, 693));
+  window.Button(kIdOriginalScreen)->click();
+  ASSERT_TRUE(WaitFor([&] { return window.size() == QSize(1080, 710); }));
+  EXPECT_EQ(window.FrontHost()->geometry(), QRect(31, 46, 750, 422));
+  EXPECT_EQ(surface->geometry(), QRect(-75, -42, 900, 506));
+  EXPECT_EQ(g_bFrontZoomed, 1);
+  EXPECT_EQ(surface->ZoomLevel(), 2);
+  EXPECT_TRUE(WaitFor([&] { return MeanDifference(Grab(window.FrontHost()), zoomed) < 3.0; }));
+  const QImage shown = Grab(window.FrontHost());
+  for (QPoint corner : {QPoint(2, 2), QPoint(747, 2), QPoint(2, 419), QPoint(747, 419)})
+    EXPECT_NE(shown.pixelColor(corner), QColor(Qt::black)) << corner.x() << "," << corner.y();
+}
+
 TEST_F(PanesAndZoom, DragPansTheZoomedFrontInsideItsBounds) {
   CSamplePlayerDlg& window = OpenPaused();
   CVlmVideoView* surface = window.FrontHost()->Surface();

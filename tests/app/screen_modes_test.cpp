@@ -15,6 +15,7 @@
 #include "tests/app/window_fixture.h"
 #include "tests/support/process_events.h"
 #include "view/lens_dlg.h"
+#include "view/video_hosts.h"
 #include "view/view_globals.h"
 
 namespace motrevix::test {
@@ -127,11 +128,41 @@ TEST_F(ScreenModes, TheExtendedLayoutSwapsTheBackgroundAndSizesTheWindow) {
   for (int id : {kIdHourFilter, kIdMinuteFilter, kIdSecondProgress, kIdCalendar})
     EXPECT_TRUE(window.Control(id)->isVisible()) << id;
   EXPECT_EQ(window.frameGeometry().center(), screen.center());
-  // Back: only the picture changes.
+  // The extended background's own places: inside its narrower width.
+  EXPECT_EQ(window.Control(kIdExit)->geometry(), QRect(972, 10, 19, 19));
+  EXPECT_EQ(window.Control(kIdFileList)->geometry(), QRect(790, 75, 211, 170));
+  EXPECT_EQ(window.Control(kIdPlay)->geometry(), QRect(299, 610, 45, 45));
+  EXPECT_EQ(window.SpeedDigits()->pos(), QPoint(800, 612));
+  // Back: the standard layout with its own size, the extended controls hidden.
   window.OnCommand(kIdExtendedLayout);
   EXPECT_EQ(g_bExtendedLayout, 0);
   EXPECT_EQ(window.Background().deviceIndependentSize().toSize(), QSize(1080, 710));
-  EXPECT_EQ(window.size(), QSize(1011, 731));
+  EXPECT_EQ(window.size(), QSize(1080, 710));
+  EXPECT_EQ(window.frameGeometry().center(), screen.center());
+  for (int id : {kIdHourFilter, kIdMinuteFilter, kIdSecondProgress, kIdCalendar})
+    EXPECT_FALSE(window.Control(id)->isVisible()) << id;
+  EXPECT_EQ(window.Control(kIdExit)->geometry(), QRect(1041, 10, 19, 19));
+  EXPECT_EQ(window.SpeedDigits()->pos(), QPoint(922, 639));
+}
+
+// On the 1366 x 768 screen there is no room beside the centred window, so the
+// rear picture's window opens over the inset pane, pushed left onto the screen,
+// instead of at the screen's corner over the picture.
+TEST_F(ScreenModes, TheRearWindowOpensOverTheInsetPaneInBothBackgrounds) {
+  const auto file = MakeRecording({2, true, 1}, "N_2024_05_17_08_31_05.AVI");
+  ListFiles({file});
+  CSamplePlayerDlg& window = Shown();
+  ASSERT_EQ(window.pos(), QPoint(142, 28));
+  ASSERT_TRUE(window.OpenRecording(file.wstring()));
+  window.ApplyPaneLayout();
+  EXPECT_TRUE(window.RearHost()->isVisible());
+  EXPECT_EQ(window.RearHost()->frameGeometry(), QRect(810, 408, 556, 342));
+  window.OnCommand(kIdExtendedLayout);
+  ASSERT_EQ(window.pos(), QPoint(177, 18));
+  // The extended inset is at (790, 447): its top on the screen, 465, is lowered
+  // to keep the window's bottom on the screen.
+  EXPECT_EQ(window.RearHost()->frameGeometry(), QRect(810, 426, 556, 342));
+  EXPECT_TRUE(window.RearHost()->isVisible());
 }
 
 TEST_F(ScreenModes, ATimeLabelIsGreyOnThePictureWithTextAndBlackWithout) {

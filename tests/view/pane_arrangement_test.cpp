@@ -181,7 +181,7 @@ TEST(PaneArrangementFullScreen, ControlBarOf1366x768) {
       {kIdExit, {1282, 2, 17, 16}, Visibility::Unchanged},
       {kIdFrontHost, {66, 20, 1233, 693}, Visibility::Shown},
       {kIdRearHost, {}, Visibility::Hidden},
-      {kIdMapView, kCollapsedMapRect, Visibility::Unchanged},
+      {kIdMapView, kCollapsedMapRect, Visibility::Hidden},
   };
   for (const Placement& e : expected) {
     SCOPED_TRACE(e.id);
