@@ -52,7 +52,7 @@ TEST_F(EventMarksOnTheSlider, TwoBumpsGiveTwoMarksAtTheirPlaces) {
   auto* progress = qobject_cast<CBitSlider*>(window.Slider(kIdProgress));
   ASSERT_NE(progress, nullptr);
 
-  ASSERT_TRUE(window.OpenRecording(bumps.wstring()));
+  ASSERT_TRUE(window.OpenRecording(QString::fromStdString(bumps.string())));
   ASSERT_EQ(progress->Marks().size(), 2u);
   const double duration = progress->maximum();
   ASSERT_GT(duration, 9000);
@@ -81,7 +81,7 @@ TEST_F(EventMarksOnTheSlider, TwoBumpsGiveTwoMarksAtTheirPlaces) {
   WaitFor([&] { return DrawnMarkCentres(progress).empty(); });
   EXPECT_TRUE(DrawnMarkCentres(progress).empty());
 
-  ASSERT_TRUE(window.OpenRecording(plain.wstring()));
+  ASSERT_TRUE(window.OpenRecording(QString::fromStdString(plain.string())));
   EXPECT_TRUE(progress->Marks().empty());
 }
 

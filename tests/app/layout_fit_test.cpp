@@ -68,7 +68,7 @@ class LayoutFit : public MainWindowTest {
     window.show();
     // As after choosing a card: the online check that lets the map take the inset.
     window.ReloadMapAfterSourceChoice();
-    EXPECT_TRUE(window.OpenRecording(file.wstring()));
+    EXPECT_TRUE(window.OpenRecording(QString::fromStdString(file.string())));
     window.OnPlayPause();
     window.OnPlayPause();
     EXPECT_EQ(window.Player().GetState(), PlayState::Paused);

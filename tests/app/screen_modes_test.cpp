@@ -153,7 +153,7 @@ TEST_F(ScreenModes, TheRearWindowOpensOverTheInsetPaneInBothBackgrounds) {
   ListFiles({file});
   CSamplePlayerDlg& window = Shown();
   ASSERT_EQ(window.pos(), QPoint(142, 28));
-  ASSERT_TRUE(window.OpenRecording(file.wstring()));
+  ASSERT_TRUE(window.OpenRecording(QString::fromStdString(file.string())));
   window.ApplyPaneLayout();
   EXPECT_TRUE(window.RearHost()->isVisible());
   EXPECT_EQ(window.RearHost()->frameGeometry(), QRect(810, 408, 556, 342));
