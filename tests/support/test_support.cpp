@@ -6,9 +6,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QStringList>
 #include <cstdlib>
+
+#include "tests/support/child_process.h"
 
 namespace motrevix::test {
 namespace fs = std::filesystem;
@@ -41,26 +42,19 @@ fs::path ScratchDir() {
 
 ProcessResult Run(const std::string& program, const std::vector<std::string>& args,
                   const fs::path& workingDir, int timeoutMs) {
-  QProcess process;
-  QStringList list;
-  for (const auto& a : args) list << QString::fromStdString(a);
-  if (!workingDir.empty()) process.setWorkingDirectory(QString::fromStdString(workingDir.string()));
-  process.start(QString::fromStdString(program), list);
+  const ChildResult child = RunChild(program, args, workingDir.string(), timeoutMs);
   ProcessResult result;
-  if (!process.waitForStarted(10000)) {
-    result.err = "could not start " + program;
+  if (!child.started) {
+    result.err = "could not start " + program + ": " + child.startError;
     return result;
   }
-  process.closeWriteChannel();
-  if (!process.waitForFinished(timeoutMs)) {
-    process.kill();
-    process.waitForFinished();
+  if (child.timedOut) {
     result.err = "timed out: " + program;
     return result;
   }
-  result.out = process.readAllStandardOutput().toStdString();
-  result.err = process.readAllStandardError().toStdString();
-  result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  result.out = child.out;
+  result.err = child.err;
+  result.exitCode = child.exitCode;
   return result;
 }
 
