@@ -18,7 +18,8 @@ using File = std::unique_ptr<std::FILE, Closer>;
 
 File FileWith(const Bytes& bytes) {
   File file(std::tmpfile());
-  std::fwrite(bytes.data(), 1, bytes.size(), file.get());
+  // An empty vector's data() may be null, which fwrite must not be given.
+  if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file.get());
   std::rewind(file.get());
   return file;
 }
