@@ -93,6 +93,9 @@ struct QtSoundOutput::Impl {
   std::atomic<bool> advancing{false};
 
   void ReadProgress() {
+    // A sink that found the ring empty (after a seek, or a decoder that fell
+    // behind) stops asking for more until told that there is some again.
+    if (sink->state() == QAudio::IdleState && ring->Buffered() > 0) emit ring->readyRead();
     const long long us = sink->processedUSecs();
     advancing = us > playedUs && sink->state() != QAudio::SuspendedState;
     playedUs = us;

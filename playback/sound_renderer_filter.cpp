@@ -171,7 +171,9 @@ void CSoundRendererFilter::PlayLoop() {
     }
     const MediaTime now = clock.Now();
     const double rate = clock.Rate();
-    const auto ahead = static_cast<MediaTime>(output_->Delay() * rate * kUnitsPerSecond);
+    // Sound queued ahead of the clock: in the output, and in the tempo filter.
+    MediaTime ahead = static_cast<MediaTime>(output_->Delay() * rate * kUnitsPerSecond);
+    if (tempo_.Ready() && writtenEndKnown_) ahead += std::max<MediaTime>(0, fedEnd_ - writtenEnd_);
     if (head.start + head.duration + kLateSoundLimit < now) {  // too late: skip, keep in step
       queue_.Drop();
       ++lateDrops_;
@@ -236,6 +238,7 @@ void CSoundRendererFilter::PlaySample(MediaSample& sample, double rate) {
   tempoPts_ += converted->nb_samples;
   std::vector<av::Frame> out;
   tempo_.Process(converted.get(), out);
+  fedEnd_ = sample.start + sample.duration;
   for (auto& frame : out) {
     Write(frame.get(), rate, start);
     start.reset();

@@ -75,6 +75,9 @@ class CSoundRendererFilter : public CBaseFilter, public IPresentationSink, publi
   // Media time at the end of what was written to the output, and what it holds.
   MediaTime writtenEnd_ = 0;
   bool writtenEndKnown_ = false;
+  // Media time at the end of what was fed to the tempo filter, which holds some of
+  // it back.
+  MediaTime fedEnd_ = 0;
   SoundTimeline timeline_;
   SampleQueue<MediaSample> queue_;
   StreamingWorker<SampleQueue<MediaSample>> worker_{queue_};
