@@ -198,7 +198,9 @@ TEST(SoundClockOnAPulseAudioSink, PicturesKeepToTheClicksHeard) {
     ASSERT_EQ(controller.Graph()->Run(), 0);
     QTimer::singleShot(120s, [] { QCoreApplication::exit(1); });  // a hang, not a slow run
     ASSERT_EQ(QCoreApplication::exec(), 0) << "the recording did not play to its end";
-    WaitWithEvents([] { return false; }, 500ms);  // the sink's own buffer plays out
+    // The end is reached once the device has played out what it holds.
+    EXPECT_TRUE(WaitWithEvents([&] { return controller.Graph()->ReachedEnd(); }, 10s));
+    WaitWithEvents([] { return false; }, 300ms);  // the monitor's last pieces come in
     controller.Close();
 
     const std::vector<std::size_t> clicks = ClickOnsets(heard.samples);
