@@ -6,9 +6,10 @@
 // it prints the whole-process CPU time of each, the ratio window / headless, and
 // the pictures presented and dropped on each channel. Both play without sound
 // (the null output), so that only the pictures differ.
-// Usage: bench-window [--file RECORDING] [--seconds N] [--display :N]
+// Usage: bench-window [--file RECORDING] [--seconds N] [--display :N] [--hide-map]
 //   --display :N starts Xvfb there unless a server runs on it; otherwise the
-//   window goes to $DISPLAY.
+//   window goes to $DISPLAY. --hide-map hides the map page while playing, to
+//   show what the page costs.
 #include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QWebEngineView>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -111,7 +113,7 @@ int PlayHeadless(const std::string& file, double rate, const std::string& result
 
 // The viewer's main window, as the program starts it with the file listed and
 // --play, at the given rate.
-int PlayInWindow(int argc, char* argv[], const std::string& file, double rate,
+int PlayInWindow(int argc, char* argv[], const std::string& file, double rate, bool hideMap,
                  const std::string& resultPath) {
   // As the viewer starts: the map page's browser shares OpenGL contexts, and its
   // sandbox refuses to start as root.
@@ -143,6 +145,7 @@ int PlayInWindow(int argc, char* argv[], const std::string& file, double rate,
     motrevix::CPlaybackController& player = window.Player();
     motrevix::CPlaybackGraph* graph = player.Graph();
     if (graph == nullptr || finished) return;
+    if (hideMap && window.MapView() != nullptr) window.MapView()->hide();
     if (!rateSet && graph->GetState() == motrevix::PlayState::Running) {
       player.SetRate(static_cast<float>(rate));
       rateSet = true;
@@ -224,6 +227,7 @@ int main(int argc, char* argv[]) {
   std::string file, display, child, resultPath;
   int seconds = 30;
   double rate = 1.0;
+  bool hideMap = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
@@ -239,6 +243,8 @@ int main(int argc, char* argv[]) {
       rate = std::stod(argv[++i]);
     else if (arg == "--result" && hasValue)
       resultPath = argv[++i];
+    else if (arg == "--hide-map")  // the window's share without the map page
+      hideMap = true;
     else {
       std::fprintf(stderr, "Usage: bench-window [--file RECORDING] [--seconds N] [--display :N]\n");
       return 2;
@@ -248,7 +254,7 @@ int main(int argc, char* argv[]) {
   if (child == "headless") return PlayHeadless(file, rate, resultPath);
   if (child == "window") {
     int qtArgc = 1;
-    return PlayInWindow(qtArgc, argv, file, rate, resultPath);
+    return PlayInWindow(qtArgc, argv, file, rate, hideMap, resultPath);
   }
 
   const fs::path self = fs::canonical("/proc/self/exe");
@@ -285,9 +291,10 @@ int main(int argc, char* argv[]) {
     PlayResult windowed, headless;
     const std::string windowResult = (work / "window.txt").string();
     const std::string headlessResult = (work / "headless.txt").string();
-    const ChildRun window = RunChild({self.string(), "--child", "window", "--file", file, "--rate",
-                                      rateText, "--result", windowResult},
-                                     env);
+    std::vector<std::string> windowArgs = {self.string(), "--child", "window",   "--file",    file,
+                                           "--rate",      rateText,  "--result", windowResult};
+    if (hideMap) windowArgs.push_back("--hide-map");
+    const ChildRun window = RunChild(windowArgs, env);
     const ChildRun plain = RunChild({self.string(), "--child", "headless", "--file", file, "--rate",
                                      rateText, "--result", headlessResult},
                                     env);
