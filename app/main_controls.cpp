@@ -4,22 +4,18 @@
 #include <QAbstractButton>
 #include <QCalendarWidget>
 #include <QLabel>
-#include <QScreen>
 #include <QSlider>
 #include <QWebEngineView>
 
 #include "app/app_globals.h"
 #include "app/control_ids.h"
 #include "app/control_table.h"
-#include "app/keyboard_keys.h"
 #include "app/sample_player_dlg.h"
 #include "app/scroll_codes.h"
 #include "catalog/file_list_widget.h"
 #include "platform/programming_check.h"
 #include "telemetry/map_view.h"
-#include "telemetry/speed_readout_widget.h"
 #include "view/pane_rects.h"
-#include "view/rear_window_place.h"
 #include "view/video_hosts.h"
 #include "view/window_layout.h"
 
@@ -86,22 +82,16 @@ void CSamplePlayerDlg::ApplyLayout(int screenMode) {
     update();
     return;
   }
-  const bool extended = g_bExtendedLayout == 1;
-  resize(WindowedClientSize(extended));
+  resize(kWindowedClientSize);
   m_pVideoView1->setGeometry(QRect(kLargePaneRect.topLeft(), QSize(0, 0)));
-  m_pVideoView2->setGeometry(QRect(InsetPaneRect(extended).topLeft(), QSize(0, 0)));
+  m_pVideoView2->setGeometry(QRect(kInsetPaneRect.topLeft(), QSize(0, 0)));
   m_pFrontHost->setGeometry(QRect(kLargePaneRect.topLeft(), QSize(0, 0)));
   m_pFrontHost->Surface()->resize(kLargePaneRect.size());
-  m_pRearHost->resize(556, 342);
-  PlaceRearWindow();
+  m_pRearHost->setGeometry(0, 0, 556, 342);
   m_pRearHost->Surface()->resize(540, 303);
   m_pFrontHost->Surface()->update();
   m_pRearHost->Surface()->update();
-  ApplyPlacements(ControlLayout(screenMode, size(), extended));
-  const FileListColumns columns = FileListColumnsFor(extended);
-  m_pFileList->SetColumnWidths(columns.name, columns.size);
-  // The speed digits are drawn over the three digit cells' places.
-  if (m_pSpeedDigits != nullptr) m_pSpeedDigits->move(Control(kIdSpeedHundreds)->pos());
+  ApplyPlacements(ControlLayout(screenMode, size()));
   QSlider* progress = Slider(kIdProgress);
   progress->setTickInterval(1000);
   progress->setSingleStep(1000);
@@ -114,18 +104,8 @@ void CSamplePlayerDlg::ApplyLayout(int screenMode) {
   update();
 }
 
-void CSamplePlayerDlg::PlaceRearWindow() {
-  const QScreen* screen = this->screen();
-  if (screen == nullptr) return;
-  const QRect inset = InsetPaneRect(g_bExtendedLayout == 1);
-  m_pRearHost->move(RearWindowPosition(screen->availableGeometry(), frameGeometry(),
-                                       QRect(mapToGlobal(inset.topLeft()), inset.size()),
-                                       m_pRearHost->frameGeometry().size()));
-}
-
 void CSamplePlayerDlg::AddToolTips() {
-  for (const ControlToolTip& tip : MainWindowToolTips())
-    Control(tip.id)->setToolTip(ToolTipWithKeys(tip.id, tip.text));
+  for (const ControlToolTip& tip : MainWindowToolTips()) Control(tip.id)->setToolTip(tip.text);
 }
 
 void CSamplePlayerDlg::ConnectControls() {
