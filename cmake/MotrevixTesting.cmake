@@ -8,8 +8,9 @@ include(GoogleTest)
 # define its own main (e.g. to create a QApplication); gtest_main is used otherwise.
 # FIXTURES names CTest fixtures its cases need (playback_recordings: the playback
 # tests' recordings, made once per run).
+# LABELS gives its cases CTest labels (long: runs of tens of seconds).
 function(motrevix_add_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;FIXTURES" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;FIXTURES;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/test_environment.cpp)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
@@ -22,6 +23,9 @@ function(motrevix_add_gtest name)
   set(properties TIMEOUT 300)
   if(ARG_FIXTURES)
     list(APPEND properties FIXTURES_REQUIRED "${ARG_FIXTURES}")
+  endif()
+  if(ARG_LABELS)
+    list(APPEND properties LABELS "${ARG_LABELS}")
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST

@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "playback/media_sample.h"
+#include "playback/video_renderer_filter.h"
 
 namespace motrevix {
 
@@ -44,15 +45,28 @@ bool CColourConverterFilter::Receive(CPin& input, MediaSample&& sample) {
   if (sample.kind != MediaSample::Kind::Frame || !sample.frame) return true;
   const AVFrame* frame = sample.frame.get();
   if (frame->width <= 0 || frame->height <= 0) return true;
-  scaler_ = sws_getCachedContext(
-      scaler_, frame->width, frame->height, static_cast<AVPixelFormat>(frame->format), frame->width,
-      frame->height, AV_PIX_FMT_BGRA, SWS_POINT, nullptr, nullptr, nullptr);
+  // A picture that is only shown is made at the size it is shown at, when that is
+  // smaller: the surface then need not scale it, and the decoded picture goes
+  // along for grabs at its own size.
+  int width = frame->width;
+  int height = frame->height;
+  const QSize shown = ShownSize();
+  const bool smaller = shown.width() > 0 && shown.height() > 0 && shown.width() <= frame->width &&
+                       shown.height() <= frame->height &&
+                       shown != QSize(frame->width, frame->height);
+  if (smaller) {
+    width = shown.width();
+    height = shown.height();
+  }
+  scaler_ = sws_getCachedContext(scaler_, frame->width, frame->height,
+                                 static_cast<AVPixelFormat>(frame->format), width, height,
+                                 AV_PIX_FMT_BGRA, SWS_POINT, nullptr, nullptr, nullptr);
   if (scalerHolder_.get() != scaler_) {
     (void)scalerHolder_.release();  // sws_getCachedContext freed the old context already
     scalerHolder_.reset(scaler_);
   }
   if (scaler_ == nullptr) return true;
-  std::shared_ptr<QImage> picture = TakePicture(frame->width, frame->height);
+  std::shared_ptr<QImage> picture = TakePicture(width, height);
   if (!picture || picture->isNull()) return true;
   std::uint8_t* dst[4] = {picture->bits(), nullptr, nullptr, nullptr};
   int dstStride[4] = {static_cast<int>(picture->bytesPerLine()), 0, 0, 0};
@@ -62,7 +76,15 @@ bool CColourConverterFilter::Receive(CPin& input, MediaSample&& sample) {
   out.start = sample.start;
   out.duration = sample.duration;
   out.picture = std::move(picture);
+  if (smaller) out.frame = std::move(sample.frame);
   return output_.Deliver(std::move(out));
+}
+
+QSize CColourConverterFilter::ShownSize() const {
+  const CPin* peer = output_.ConnectedTo();
+  const auto* renderer =
+      peer != nullptr ? dynamic_cast<const CVideoRendererFilter*>(peer->Filter()) : nullptr;
+  return renderer != nullptr ? renderer->SurfaceSize() : QSize();
 }
 
 }  // namespace motrevix

@@ -23,6 +23,7 @@ class NullSoundOutput : public ISoundOutput {
   void Pause() override;
   void Resume() override;
   void Reset() override;
+  bool IsDevice() const override { return false; }
 
   long long FramesPlayed() const;
 

@@ -23,6 +23,7 @@ class QtSoundOutput : public ISoundOutput {
   void Pause() override;
   void Resume() override;
   void Reset() override;
+  bool IsDevice() const override;
 
  private:
   struct Impl;

@@ -20,8 +20,11 @@ class ISoundOutput {
   virtual double Delay() const = 0;
   virtual void Pause() = 0;
   virtual void Resume() = 0;
-  // Drops everything not yet heard.
+  // Drops what it holds that has not yet been sent on to the device.
   virtual void Reset() = 0;
+  // True for a real sound device, whose clock then paces playback; false for an
+  // output that only keeps time.
+  virtual bool IsDevice() const = 0;
 };
 
 using SoundOutputFactory = std::function<std::unique_ptr<ISoundOutput>()>;

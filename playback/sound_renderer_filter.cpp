@@ -108,6 +108,8 @@ void CSoundRendererFilter::Flush() {
   if (pcmDecoder_) avcodec_flush_buffers(pcmDecoder_.get());
   if (output_) output_->Reset();
   tempo_.Reset();
+  timeline_.Clear();
+  writtenEndKnown_ = false;
   endOfStream_ = false;
 }
 
@@ -169,7 +171,9 @@ void CSoundRendererFilter::PlayLoop() {
     }
     const MediaTime now = clock.Now();
     const double rate = clock.Rate();
-    const auto ahead = static_cast<MediaTime>(output_->Delay() * rate * kUnitsPerSecond);
+    // Sound queued ahead of the clock: in the output, and in the tempo filter.
+    MediaTime ahead = static_cast<MediaTime>(output_->Delay() * rate * kUnitsPerSecond);
+    if (tempo_.Ready() && writtenEndKnown_) ahead += std::max<MediaTime>(0, fedEnd_ - writtenEnd_);
     if (head.start + head.duration + kLateSoundLimit < now) {  // too late: skip, keep in step
       queue_.Drop();
       ++lateDrops_;
@@ -218,21 +222,34 @@ void CSoundRendererFilter::PlaySample(MediaSample& sample, double rate) {
   played_ = true;
   if (rate == 1.0) {
     if (tempo_.Ready()) tempo_.Reset();
-    Write(converted.get());
+    Write(converted.get(), rate, sample.start);
     return;
   }
+  // The tempo filter holds some sound back: its output follows on from what was
+  // written before, from the first block after it is set up.
+  std::optional<MediaTime> start;
+  if (!writtenEndKnown_) start = sample.start;
   if (!tempo_.Ready() || tempo_.Tempo() != rate) {
     if (!tempo_.Configure(outputRate_, rate)) return;
     tempoPts_ = 0;
+    start = sample.start;
   }
   converted->pts = tempoPts_;
   tempoPts_ += converted->nb_samples;
   std::vector<av::Frame> out;
   tempo_.Process(converted.get(), out);
-  for (auto& frame : out) Write(frame.get());
+  fedEnd_ = sample.start + sample.duration;
+  for (auto& frame : out) {
+    Write(frame.get(), rate, start);
+    start.reset();
+  }
 }
 
-void CSoundRendererFilter::Write(AVFrame* frame) {
+void CSoundRendererFilter::Write(AVFrame* frame, double rate, std::optional<MediaTime> start) {
+  if (start) {
+    writtenEnd_ = *start;
+    writtenEndKnown_ = true;
+  }
   const std::uint32_t volume = GetWaveOutVolume();
   const long balance = balance_;
   double left = (volume & 0xFFFFu) / 65535.0;
@@ -248,17 +265,34 @@ void CSoundRendererFilter::Write(AVFrame* frame) {
     }
   }
   const auto* data = reinterpret_cast<const std::uint8_t*>(samples);
-  std::size_t remaining = static_cast<std::size_t>(frame->nb_samples) * 2 * kOutputChannels;
+  constexpr std::size_t kFrameBytes = 2 * kOutputChannels;
+  const double unitsPerFrame = rate * kUnitsPerSecond / outputRate_;
+  std::size_t remaining = static_cast<std::size_t>(frame->nb_samples) * kFrameBytes;
   while (remaining > 0 && !worker_.StopRequested()) {
     const std::size_t taken = output_->Play(data, remaining);
     data += taken;
     remaining -= taken;
+    const auto frames = static_cast<std::int64_t>(taken / kFrameBytes);
+    const MediaTime end =
+        writtenEnd_ +
+        static_cast<MediaTime>(std::llround(static_cast<double>(frames) * unitsPerFrame));
+    timeline_.Append(frames, writtenEnd_, end);
+    writtenEnd_ = end;
+    ReportHeard();
     if (remaining == 0) break;
     // Full: wait about as long as the output takes to make room for the rest.
     const double seconds = static_cast<double>(remaining) / (2.0 * kOutputChannels * outputRate_);
     std::this_thread::sleep_for(std::chrono::microseconds(
         std::clamp(static_cast<long long>(seconds * 1e6), 2000LL, 20000LL)));
   }
+}
+
+// A sound device plays at its own pace, and may start late: the clock follows
+// what it plays, so that pictures keep to the sound heard.
+void CSoundRendererFilter::ReportHeard() {
+  if (!output_->IsDevice() || !running_) return;
+  if (const auto heard = timeline_.HeardAt(output_->Delay() * outputRate_))
+    Clock()->FollowSound(*heard);
 }
 
 }  // namespace motrevix

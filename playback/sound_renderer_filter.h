@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <thread>
 
 #include "platform/av_handles.h"
@@ -13,6 +14,7 @@
 #include "playback/media_sample.h"
 #include "playback/sample_queue.h"
 #include "playback/sound_output.h"
+#include "playback/sound_timeline.h"
 #include "playback/stream_roles.h"
 #include "playback/streaming_worker.h"
 
@@ -56,7 +58,10 @@ class CSoundRendererFilter : public CBaseFilter, public IPresentationSink, publi
  private:
   void PlayLoop();
   void PlaySample(MediaSample& sample, double rate);
-  void Write(AVFrame* frame);
+  // Plays a block whose first frame is at media time `start` (when given; else
+  // it follows what was written before) and tells the clock what is heard now.
+  void Write(AVFrame* frame, double rate, std::optional<MediaTime> start);
+  void ReportHeard();
 
   CPin& input_;
   std::unique_ptr<ISoundOutput> output_;
@@ -67,6 +72,13 @@ class CSoundRendererFilter : public CBaseFilter, public IPresentationSink, publi
   int outputRate_ = 0;
   AudioTempo tempo_;
   std::int64_t tempoPts_ = 0;
+  // Media time at the end of what was written to the output, and what it holds.
+  MediaTime writtenEnd_ = 0;
+  bool writtenEndKnown_ = false;
+  // Media time at the end of what was fed to the tempo filter, which holds some of
+  // it back.
+  MediaTime fedEnd_ = 0;
+  SoundTimeline timeline_;
   SampleQueue<MediaSample> queue_;
   StreamingWorker<SampleQueue<MediaSample>> worker_{queue_};
   std::atomic<bool> running_{false};

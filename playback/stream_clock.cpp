@@ -77,6 +77,21 @@ void StreamClock::SetRate(double rate) {
   changed_.notify_all();
 }
 
+bool StreamClock::FollowSound(MediaTime heard) {
+  {
+    std::lock_guard lock(mutex_);
+    if (!running_) return false;
+    const auto wall = source_.Now();
+    const MediaTime now = NowLocked(wall);
+    if (heard >= now - kSoundTolerance && heard <= now + kSoundTolerance) return false;
+    base_ = heard;
+    baseWall_ = wall;
+    ++generation_;
+  }
+  changed_.notify_all();
+  return true;
+}
+
 void StreamClock::Wake() {
   {
     std::lock_guard lock(mutex_);

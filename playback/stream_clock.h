@@ -26,6 +26,13 @@ class StreamClock {
   void Pause();
   void SetRate(double rate);
 
+  // How far the clock may stray from the sound heard before it is set to it.
+  static constexpr MediaTime kSoundTolerance = 10 * kUnitsPerMs;
+  // The media time that the sound device plays now. While the clock runs and is
+  // more than kSoundTolerance away from it, the clock is set to it and runs on
+  // from there; a paused clock ignores it. True when the clock was set.
+  bool FollowSound(MediaTime heard);
+
   // Waits until the clock reaches `time`, the clock changes, Wake() is called or
   // `maxWait` of the source's time passes, whichever comes first.
   void WaitUntil(MediaTime time, std::chrono::milliseconds maxWait);

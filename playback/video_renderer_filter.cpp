@@ -8,7 +8,20 @@
 namespace motrevix {
 namespace {
 constexpr std::chrono::milliseconds kPoll(20);
+
+// A decoded picture as a packed 32-bit picture of the given size.
+QImage ConvertFrame(const AVFrame& frame, QSize size) {
+  av::Sws scaler(sws_getContext(frame.width, frame.height, static_cast<AVPixelFormat>(frame.format),
+                                size.width(), size.height(), AV_PIX_FMT_BGRA, SWS_POINT, nullptr,
+                                nullptr, nullptr));
+  QImage image(size, QImage::Format_RGB32);
+  if (!scaler || image.isNull()) return QImage();
+  std::uint8_t* dst[4] = {image.bits(), nullptr, nullptr, nullptr};
+  int dstStride[4] = {static_cast<int>(image.bytesPerLine()), 0, 0, 0};
+  sws_scale(scaler.get(), frame.data, frame.linesize, 0, frame.height, dst, dstStride);
+  return image;
 }
+}  // namespace
 
 CVideoRendererFilter::CVideoRendererFilter() : input_(AddPin("VMR Input0", PinDirection::Input)) {}
 
@@ -53,6 +66,7 @@ void CVideoRendererFilter::PresentNext() {
     std::optional<MediaSample> sample = queue_.Pop(std::chrono::milliseconds(0));
     if (!sample) return;
     shown_ = sample->picture;
+    shownFrame_ = std::move(sample->frame);
     shownStart_ = sample->start;
     shownEnd_ = sample->start + sample->duration;
     picture = std::move(sample->picture);
@@ -65,9 +79,33 @@ void CVideoRendererFilter::PresentNext() {
     slot->With([&](IVideoSurface& surface) { surface.PresentPicture(std::move(picture), start); });
 }
 
+// A picture made smaller for its surface is made again when the surface changes
+// size (a zoom, a resized window), so that a paused picture is not shown blown up.
+void CVideoRendererFilter::FitShownToSurface() {
+  const QSize size = SurfaceSize();
+  if (size.isEmpty()) return;
+  std::shared_ptr<const QImage> picture;
+  MediaTime start = 0;
+  {
+    std::lock_guard lock(shownMutex_);
+    if (!shownFrame_ || !shown_) return;
+    const QSize own(shownFrame_->width, shownFrame_->height);
+    const QSize target = size.width() <= own.width() && size.height() <= own.height() ? size : own;
+    if (target == shown_->size()) return;
+    auto remade = std::make_shared<const QImage>(ConvertFrame(*shownFrame_, target));
+    if (remade->isNull()) return;
+    shown_ = remade;
+    picture = std::move(remade);
+    start = shownStart_;
+  }
+  if (const auto slot = Surface())
+    slot->With([&](IVideoSurface& surface) { surface.PresentPicture(std::move(picture), start); });
+}
+
 void CVideoRendererFilter::PresentLoop() {
   StreamClock& clock = *Clock();
   while (!worker_.StopRequested()) {
+    FitShownToSurface();
     struct Head {
       bool none = true;
       bool end = false;
@@ -202,8 +240,22 @@ HResult CVideoRendererFilter::GetCurrentImage(QImage* image) {
   if (image == nullptr) return kPointer;
   std::lock_guard lock(shownMutex_);
   if (!shown_) return kFail;
-  *image = *shown_;
+  if (!shownFrame_) {
+    *image = *shown_;
+    return kOk;
+  }
+  const AVFrame* frame = shownFrame_.get();
+  QImage full = ConvertFrame(*frame, QSize(frame->width, frame->height));
+  if (full.isNull()) return kFail;
+  *image = std::move(full);
   return kOk;
+}
+
+QSize CVideoRendererFilter::SurfaceSize() const {
+  QSize size;
+  if (const auto slot = Surface())
+    slot->With([&](IVideoSurface& surface) { size = surface.ClientSize(); });
+  return size;
 }
 
 }  // namespace motrevix

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QSize>
 #include <atomic>
 #include <memory>
 #include <mutex>
@@ -78,6 +79,9 @@ class CVideoRendererFilter : public CBaseFilter,
   HResult RepaintVideo() override;
   HResult GetCurrentImage(QImage* image) override;
 
+  // The client size of the surface drawn into; empty without one.
+  QSize SurfaceSize() const;
+
   long long PresentedCount() const { return presented_; }
   long long DroppedCount() const { return dropped_; }
   bool RendersBorder() const { return !doNotRenderBorder_; }
@@ -86,6 +90,7 @@ class CVideoRendererFilter : public CBaseFilter,
  private:
   void PresentLoop();
   void PresentNext();
+  void FitShownToSurface();
 
   CPin& input_;
   // Up to four pictures wait; the decoder refills from one in bursts.
@@ -99,6 +104,9 @@ class CVideoRendererFilter : public CBaseFilter,
 
   mutable std::mutex shownMutex_;
   std::shared_ptr<const QImage> shown_;
+  // The decoded picture behind shown_, when shown_ was made smaller than it for
+  // the surface: grabs convert it at its own size.
+  av::Frame shownFrame_;
   MediaTime shownStart_ = 0;
   MediaTime shownEnd_ = 0;
 

@@ -2,12 +2,10 @@
 // sink stands in for the sound card, and what reaches the sink is recorded from
 // its monitor and analysed.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTimer>
 #include <chrono>
 #include <cmath>
@@ -20,6 +18,7 @@
 #include "playback/headless_video_surface.h"
 #include "playback/playback_controller.h"
 #include "playback/qt_sound_output.h"
+#include "tests/playback/pulse_server.h"
 #include "tests/playback/recordings.h"
 #include "tests/support/test_support.h"
 
@@ -27,8 +26,6 @@ namespace motrevix::test {
 namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-constexpr const char* kSink = "motrevix_test";
 
 // Interleaved 16-bit samples of a WAV file as parecord writes it (the header's
 // data length may be unset when the recorder is stopped, so read to the end).
@@ -70,31 +67,11 @@ double SecondsOfTone(const std::vector<std::int16_t>& samples, int sampleRate, i
   return best;
 }
 
-bool WaitFor(const std::function<bool()>& ready, std::chrono::milliseconds limit) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (std::chrono::steady_clock::now() < end) {
-    if (ready()) return true;
-    // A real event loop between checks, as the viewer runs one: the sink is fed
-    // from the thread it was made on.
-    QEventLoop loop;
-    QTimer::singleShot(20ms, &loop, &QEventLoop::quit);
-    loop.exec();
-  }
-  return ready();
-}
-
 TEST(QtSoundOutputTest, TheRecordingsToneReachesTheSoundServer) {
-  for (const char* program : {"pulseaudio", "parecord", "pactl"})
-    if (QStandardPaths::findExecutable(program).isEmpty())
-      GTEST_SKIP() << program << " is not installed";
+  if (const std::string missing = PrivatePulseServer::MissingProgram(); !missing.empty())
+    GTEST_SKIP() << missing << " is not installed";
 
-  // A server of this test's own, found through its runtime folder.
   const fs::path dir = ScratchDir();
-  const fs::path runtime = dir / "runtime";
-  fs::create_directories(runtime);
-  ::chmod(runtime.c_str(), 0700);
-  setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-  setenv("HOME", dir.c_str(), 1);
   setenv("MOTREVIX_SOUND_OUTPUT", "qt", 1);
   const fs::path recording = Recording({"AVI", 1, "h264", "aac", 2, false});
   UseScratchSettings();
@@ -104,36 +81,23 @@ TEST(QtSoundOutputTest, TheRecordingsToneReachesTheSoundServer) {
   char* argv[] = {name, nullptr};
   QCoreApplication app(argc, argv);
 
-  // The server's log goes to a file: an unread pipe would fill and stall it.
-  QProcess server;
-  server.setStandardOutputFile(QString::fromStdString((dir / "pulse.log").string()));
-  server.setStandardErrorFile(QString::fromStdString((dir / "pulse.log").string()),
-                              QIODevice::Append);
-  server.start("pulseaudio",
-               {"-n", "--daemonize=no", "--exit-idle-time=-1", "--disallow-exit",
-                "--use-pid-file=no", QString("--load=module-null-sink sink_name=%1").arg(kSink),
-                "--load=module-native-protocol-unix"});
-  ASSERT_TRUE(server.waitForStarted(5000));
-  const bool up = WaitFor([] { return motrevix::test::Run("pactl", {"info"}).exitCode == 0; }, 10s);
-  ASSERT_TRUE(up) << "PulseAudio did not start; see " << (dir / "pulse.log");
+  PrivatePulseServer server(dir);
+  ASSERT_TRUE(server.Started()) << "PulseAudio did not start; see " << server.Log();
   ASSERT_TRUE(QtSoundOutput::Available());
 
   const fs::path heard = dir / "heard.wav";
   QProcess recorder;
   recorder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   recorder.setStandardOutputFile(QProcess::nullDevice());
-  recorder.start("parecord", {"-d", QString("%1.monitor").arg(kSink), "--latency-msec=20",
-                              "--file-format=wav", QString::fromStdString(heard.string())});
+  recorder.start("parecord",
+                 {"-d", QString("%1.monitor").arg(PrivatePulseServer::kSink), "--latency-msec=20",
+                  "--file-format=wav", QString::fromStdString(heard.string())});
   ASSERT_TRUE(recorder.waitForStarted(5000));
   // Recording starts once the recorder is connected to the sink's monitor.
-  ASSERT_TRUE(WaitFor(
-      [] {
-        return !motrevix::test::Run("pactl", {"list", "short", "source-outputs"}).out.empty();
-      },
-      10s));
+  ASSERT_TRUE(WaitWithEvents(MonitorRecorderConnected, 10s));
   // An idle null sink renders in blocks of two seconds; it takes the recorder's
   // low latency from its next block on.
-  WaitFor([] { return false; }, 2500ms);
+  WaitWithEvents([] { return false; }, 2500ms);
 
   {
     HeadlessVideoSurface front;
@@ -152,14 +116,14 @@ TEST(QtSoundOutputTest, TheRecordingsToneReachesTheSoundServer) {
     poll.start(20);
     QTimer::singleShot(8s, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QCoreApplication::exec(), 0);
-    WaitFor([] { return false; }, 400ms);  // the sink's own buffer plays out
+    WaitWithEvents([] { return false; }, 400ms);  // the sink's own buffer plays out
     controller.Close();
   }
 
   // The recorder writes with a delay of its own: wait until the file holds the
   // whole playing time (the sink's format is 44.1 kHz 16-bit stereo) or 10 s pass.
   const std::uintmax_t wanted = 44 + 44100 * 4 * 3;
-  WaitFor(
+  WaitWithEvents(
       [&] {
         std::error_code ec;
         return fs::file_size(heard, ec) >= wanted;
@@ -167,8 +131,6 @@ TEST(QtSoundOutputTest, TheRecordingsToneReachesTheSoundServer) {
       10s);
   recorder.terminate();
   recorder.waitForFinished(5000);
-  server.terminate();
-  server.waitForFinished(5000);
 
   int sampleRate = 0;
   int channels = 0;

@@ -34,7 +34,7 @@ fs::path SharedFolder() {
 
 std::string RecordingKind::Name() const {
   return std::to_string(channels) + "ch_" + video + "_" + audio + "_" + std::to_string(seconds) +
-         "s" + (telemetry ? "" : "_notel") + "." + container;
+         "s" + (telemetry ? "" : "_notel") + (sound == "tone" ? "" : "_" + sound) + "." + container;
 }
 
 fs::path Recording(const RecordingKind& kind) {
@@ -57,7 +57,7 @@ fs::path Recording(const RecordingKind& kind) {
       "make-recording",
       {"--out", path.string(), "--channels", std::to_string(kind.channels), "--video", kind.video,
        "--audio", kind.audio, "--seconds", std::to_string(kind.seconds), "--front", "160x120",
-       "--rear", "160x120", "--telemetry", kind.telemetry ? "on" : "off"});
+       "--rear", "160x120", "--telemetry", kind.telemetry ? "on" : "off", "--sound", kind.sound});
   EXPECT_EQ(result.exitCode, 0) << result.err;
   made[name] = path;
   return path;

@@ -27,6 +27,7 @@ struct RecordingKind {
   std::string audio = "aac";  // aac, pcm, none
   int seconds = 2;
   bool telemetry = true;
+  std::string sound = "tone";  // tone, clicks (make-recording --sound)
 
   std::string Name() const;
 };

@@ -12,6 +12,7 @@
 
 #include "playback/null_sound_output.h"
 #include "playback/sample_queue.h"
+#include "playback/sound_timeline.h"
 
 namespace motrevix {
 namespace {
@@ -79,6 +80,8 @@ TEST(StreamClockOnManualTime, WaitUntilReturnsWhenTheClockGetsThereOrChanges) {
        [](ManualTimeSource&, StreamClock& c) { c.Wake(); }},
       {"a seek changes the clock", true, 100 * kMs,
        [](ManualTimeSource&, StreamClock& c) { c.SetTime(0); }},
+      {"the sound heard moves the clock past it", true, 100 * kMs,
+       [](ManualTimeSource&, StreamClock& c) { c.FollowSound(200 * kMs); }},
       {"the longest wait passes on the source", false, 100 * kMs,
        [](ManualTimeSource& t, StreamClock&) { t.Advance(60s); }},
   };
@@ -94,6 +97,80 @@ TEST(StreamClockOnManualTime, WaitUntilReturnsWhenTheClockGetsThereOrChanges) {
     c.meanwhile(time, clock);
     EXPECT_EQ(waiter.wait_for(5s), std::future_status::ready);
   }
+}
+
+TEST(StreamClockOnManualTime, FollowsTheSoundHeardOnceItStraysBeyondTheTolerance) {
+  // Each step may change the rate or pause, then reports the sound heard, then
+  // moves the source; the clock then reads `now`.
+  const struct {
+    std::string step;
+    double rate;  // 0: pause first
+    MediaTime heardMs;
+    bool rebased;
+    std::chrono::milliseconds advance;
+    MediaTime nowMs;
+  } steps[] = {
+      {"a few ms off is left alone", 1.0, 5, false, 100ms, 100},
+      {"exactly the tolerance off is left alone", 1.0, 110, false, 0ms, 100},
+      {"a sink that starts late holds the clock back", 1.0, 60, true, 50ms, 110},
+      {"and the clock waits for it again", 1.0, 110 - 11, true, 0ms, 99},
+      {"sound ahead moves the clock on", 1.0, 200, true, 100ms, 300},
+      {"at 2.0 the clock runs on twice as fast from the sound", 2.0, 320, true, 10ms, 340},
+      {"a paused clock ignores the sound", 0, 0, false, 100ms, 340},
+  };
+  ManualTimeSource time;
+  StreamClock clock(time);
+  clock.Start();
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.step);
+    if (s.rate == 0)
+      clock.Pause();
+    else if (s.rate != clock.Rate())
+      clock.SetRate(s.rate);
+    EXPECT_EQ(clock.FollowSound(s.heardMs * kMs), s.rebased);
+    time.Advance(s.advance);
+    EXPECT_EQ(clock.Now(), s.nowMs * kMs);
+  }
+}
+
+TEST(SoundTimeline, TellsTheMediaTimeHeardFromWhatTheOutputStillHolds) {
+  // Output frames at 1000 a second: a block of 0.1 s at rate 1.0 (media 0-100 ms),
+  // then one of 0.1 s at rate 2.0 (media 100-300 ms).
+  SoundTimeline timeline;
+  EXPECT_FALSE(timeline.HeardAt(0).has_value()) << "nothing written yet";
+  timeline.Append(100, 0, 100 * kMs);
+  timeline.Append(100, 100 * kMs, 300 * kMs);
+  const struct {
+    std::string name;
+    double queuedFrames;
+    MediaTime heardMs;
+  } cases[] = {
+      {"all heard", 0, 300},
+      {"nothing queued is all heard", -5, 300},
+      {"half the fast block queued", 50, 200},
+      {"the fast block queued", 100, 100},
+      {"half the first block queued too", 150, 50},
+      {"everything queued", 200, 0},
+      {"older sound queued before it plays first", 250, -50},
+      {"a fraction of a frame", 0.5, 299},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(timeline.HeardAt(c.queuedFrames), c.heardMs * kMs);
+  }
+  timeline.Clear();
+  EXPECT_FALSE(timeline.HeardAt(0).has_value()) << "after a seek";
+}
+
+TEST(SoundTimeline, ForgetsOldBlocksButKeepsTheirPace) {
+  SoundTimeline timeline(150);
+  timeline.Append(100, 0, 100 * kMs);
+  timeline.Append(100, 100 * kMs, 300 * kMs);
+  timeline.Append(100, 300 * kMs, 500 * kMs);
+  // The first block is gone: what is queued beyond the two kept ones runs at the
+  // pace of the oldest kept one.
+  EXPECT_EQ(timeline.HeardAt(250), 0 * kMs);
+  EXPECT_EQ(timeline.HeardAt(150), 200 * kMs);
 }
 
 TEST(StreamClockOnManualTime, ATimeAlreadyPassedDoesNotWait) {

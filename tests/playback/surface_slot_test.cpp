@@ -29,6 +29,61 @@ class SurfaceSlots : public ::testing::Test {
   std::filesystem::path TwoChannels() { return Recording({"AVI", 2, "h264", "none", 2, false}); }
 };
 
+// A surface smaller than the picture gets it at its own size (nothing to scale when
+// painting); a larger one gets the picture's size. A grab is always at the
+// picture's size, with its frame mark, and a paused picture follows the surface
+// when it is resized.
+TEST_F(SurfaceSlots, PicturesComeAtTheSurfacesSizeWhenSmallerAndGrabsAtTheirOwn) {
+  const QSize own(160, 120);
+  HeadlessVideoSurface front(QSize(96, 72));
+  HeadlessVideoSurface rear(QSize(400, 300));
+  CPlaybackController controller;
+  controller.SourceReadMode = 0;
+  controller.Attach(&front, &rear);
+  ASSERT_TRUE(controller.Open(TwoChannels().string()));
+  const auto sizeOf = [](const HeadlessVideoSurface& s) {
+    const auto picture = s.Picture();
+    return picture ? picture->size() : QSize();
+  };
+  EXPECT_EQ(sizeOf(front), QSize(96, 72));
+  EXPECT_EQ(sizeOf(rear), own);
+  const struct {
+    const char* step;
+    QSize frontClient;
+    QSize shown;
+  } steps[] = {
+      {"paused, the surface grows past the picture", QSize(320, 240), own},
+      {"paused, it shrinks again", QSize(100, 50), QSize(100, 50)},
+      {"the picture's own size", own, own},
+      {"narrower only is not smaller in both", QSize(150, 200), own},
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.step);
+    front.SetClientSize(s.frontClient);
+    EXPECT_TRUE(WaitFor([&] { return sizeOf(front) == s.shown; })) << sizeOf(front).width();
+    QImage grabbed;
+    ASSERT_TRUE(controller.GrabPicture(kGrabFront, grabbed));
+    EXPECT_EQ(grabbed.size(), own);
+    const auto mark = MarkOf(grabbed);
+    ASSERT_TRUE(mark.has_value());
+    EXPECT_EQ(*mark, (pattern::FrameMark{0, pattern::Channel::Front}));
+  }
+  front.SetClientSize(QSize(80, 60));
+  controller.Graph()->Run();
+  // Pictures converted before the resize still come at the old size; then the new.
+  const long long before = front.PresentedCount();
+  EXPECT_TRUE(WaitFor(
+      [&] { return front.PresentedCount() > before + 10 && sizeOf(front) == QSize(80, 60); }));
+  controller.Graph()->Pause();
+  QImage grabbed;
+  ASSERT_TRUE(controller.GrabPicture(kGrabFront, grabbed));
+  EXPECT_EQ(grabbed.size(), own);
+  const auto mark = MarkOf(grabbed);
+  ASSERT_TRUE(mark.has_value());
+  EXPECT_GT(mark->frameNumber, 0);
+  controller.Close();
+}
+
 TEST_F(SurfaceSlots, DestroyingBothSurfacesWhilePlayingStopsDrawingIntoThem) {
   auto front = std::make_unique<HeadlessVideoSurface>(QSize(320, 180));
   auto rear = std::make_unique<HeadlessVideoSurface>(QSize(160, 90));

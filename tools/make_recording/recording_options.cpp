@@ -50,6 +50,7 @@ std::string UsageText() {
          "  --channels 1|2         front only, or front and rear (default 2)\n"
          "  --video h264|mpeg4     picture coding (default h264)\n"
          "  --audio aac|pcm|none   sound (default aac; pcm only in .AVI)\n"
+         "  --sound tone|clicks    a steady tone, or a quiet one with a click every second\n"
          "  --seconds N            length (default 3)\n"
          "  --fps N                frames per second (default 30)\n"
          "  --front WxH            front picture size (default 640x360)\n"
@@ -111,6 +112,16 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& line, s
            r.audio = AudioCodec::Pcm;
          else if (v == "none")
            r.audio = AudioCodec::None;
+         else
+           return false;
+         return true;
+       }},
+      {"--sound",
+       [&](const std::string& v) {
+         if (v == "tone")
+           r.sound = SoundPattern::Tone;
+         else if (v == "clicks")
+           r.sound = SoundPattern::Clicks;
          else
            return false;
          return true;

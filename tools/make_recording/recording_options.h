@@ -10,6 +10,9 @@ namespace motrevix::gen {
 
 enum class VideoCodec { H264, Mpeg4 };
 enum class AudioCodec { Aac, Pcm, None };
+// What the sound carries: a steady tone, or a quiet tone with a loud click at
+// every whole second (for measuring when sound is heard against the pictures).
+enum class SoundPattern { Tone, Clicks };
 enum class Container { Avi, Mp4 };
 
 struct PictureSize {
@@ -23,6 +26,7 @@ struct RecordingOptions {
   int channels = 2;
   VideoCodec video = VideoCodec::H264;
   AudioCodec audio = AudioCodec::Aac;
+  SoundPattern sound = SoundPattern::Tone;
   int seconds = 3;
   int fps = 30;
   PictureSize front{640, 360};

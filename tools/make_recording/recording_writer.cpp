@@ -19,6 +19,16 @@ namespace {
 
 constexpr int kSampleRate = 22050;
 constexpr double kToneHz = 440.0;
+// The clicks: a burst of a higher tone at the start of every whole second.
+constexpr double kClickHz = 2000.0;
+constexpr double kClickSeconds = 0.01;
+
+double SoundAt(SoundPattern pattern, double t) {
+  if (pattern == SoundPattern::Tone) return 0.3 * std::sin(2 * M_PI * kToneHz * t);
+  const double intoSecond = t - std::floor(t);
+  if (intoSecond < kClickSeconds) return 0.8 * std::sin(2 * M_PI * kClickHz * intoSecond);
+  return 0.03 * std::sin(2 * M_PI * kToneHz * t);
+}
 // Telemetry records per second in AVI (ten 'M' and one 'G'): the data stream's
 // chunk rate, so its chunks interleave with the pictures at about their time.
 constexpr int kAviRecordsPerSecond = 11;
@@ -233,7 +243,7 @@ class Writer {
       if (ret < 0) return Fail(error, "out of memory", ret);
       for (int i = 0; i < count; ++i) {
         const double t = static_cast<double>(audio_->samplesDone + i) / kSampleRate;
-        const double value = 0.3 * std::sin(2 * M_PI * kToneHz * t);
+        const double value = SoundAt(options_.sound, t);
         if (enc->sample_fmt == AV_SAMPLE_FMT_FLTP)
           reinterpret_cast<float*>(frame->data[0])[i] = static_cast<float>(value);
         else
