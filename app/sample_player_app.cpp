@@ -13,6 +13,7 @@
 #include "app/control_ids.h"
 #include "app/qt_user_prompt.h"
 #include "app/sample_player_dlg.h"
+#include "app/scene_graph_backend.h"
 #include "app/source_choice.h"
 #include "app/startup_list.h"
 #include "catalog/card_selection.h"
@@ -37,6 +38,7 @@ int CSamplePlayerApp::Run(int argc, char* argv[]) {
   // Qt WebEngine prints its whole start-up configuration at info level.
   QLoggingCategory::setFilterRules("qt.webenginecontext.info=false");
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  UseSoftwareSceneGraphUnlessChosen();
   QApplication app(argc, argv);
   QApplication::setApplicationName("motrevix");
   QApplication::setApplicationVersion("0.1");

@@ -36,6 +36,7 @@ set(motrevix_debian_depends
     libqt6webenginecore6
     libqt6webenginecore6-bin
     libqt6webenginewidgets6
+    libqt6quick6
     libavformat59
     libavcodec59
     libavutil57

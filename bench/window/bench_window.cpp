@@ -29,6 +29,7 @@
 
 #include "app/qt_user_prompt.h"
 #include "app/sample_player_dlg.h"
+#include "app/scene_graph_backend.h"
 #include "app/startup_list.h"
 #include "playback/headless_video_surface.h"
 #include "playback/null_sound_output.h"
@@ -119,6 +120,7 @@ int PlayInWindow(int argc, char* argv[], const std::string& file, double rate, b
   // sandbox refuses to start as root.
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   if (::geteuid() == 0) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
+  motrevix::UseSoftwareSceneGraphUnlessChosen();
   QApplication app(argc, argv);
   const motrevix::StartupList list =
       motrevix::ListFromArguments(std::nullopt, {QString::fromStdString(file)});
