@@ -19,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/support/child_cpu.h"
 #include "playback/headless_video_surface.h"
 #include "playback/null_sound_output.h"
 #include "playback/playback_controller.h"
@@ -31,39 +32,10 @@ extern char** environ;
 
 namespace {
 namespace fs = std::filesystem;
+using motrevix::bench::ChildRun;
+using motrevix::bench::RunChild;
+using motrevix::bench::SelfCpu;
 using Clock = std::chrono::steady_clock;
-
-double Seconds(const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; }
-
-double SelfCpu() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
-}
-
-struct ChildRun {
-  bool ok = false;
-  double wall = 0;
-  double cpu = 0;
-};
-
-// Runs a program (no shell) and measures its wall and CPU time.
-ChildRun RunChild(const std::vector<std::string>& args) {
-  std::vector<char*> argv;
-  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  ChildRun run;
-  const auto start = Clock::now();
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return run;
-  int status = 0;
-  rusage usage{};
-  if (wait4(pid, &status, 0, &usage) != pid) return run;
-  run.wall = std::chrono::duration<double>(Clock::now() - start).count();
-  run.cpu = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
-  run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-  return run;
-}
 
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());

@@ -31,6 +31,7 @@
 #include "app/sample_player_dlg.h"
 #include "app/scene_graph_backend.h"
 #include "app/startup_list.h"
+#include "bench/support/child_cpu.h"
 #include "playback/headless_video_surface.h"
 #include "playback/null_sound_output.h"
 #include "playback/playback_controller.h"
@@ -43,16 +44,11 @@ extern char** environ;
 
 namespace {
 namespace fs = std::filesystem;
+using motrevix::bench::ChildRun;
+using motrevix::bench::RunChild;
+using motrevix::bench::SelfCpu;
 using Clock = std::chrono::steady_clock;
 constexpr std::int64_t kEndMarginMs = 150;
-
-double Seconds(const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; }
-
-double SelfCpu() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
-}
 
 // What one play reports back to the parent: counters and its CPU time while playing.
 struct PlayResult {
@@ -166,36 +162,6 @@ int PlayInWindow(int argc, char* argv[], const std::string& file, double rate, b
   poll.start(20);
   window.exec();
   return finished && WriteResult(resultPath, result) ? 0 : 1;
-}
-
-struct ChildRun {
-  bool ok = false;
-  double wall = 0;
-  double cpu = 0;
-};
-
-// Runs a program (no shell) with extra environment entries and measures its wall
-// and CPU time (all its threads and the children it waited for).
-ChildRun RunChild(const std::vector<std::string>& args, const std::vector<std::string>& env = {}) {
-  std::vector<char*> argv;
-  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  std::vector<std::string> envStrings(env);
-  for (char** e = environ; *e != nullptr; ++e) envStrings.emplace_back(*e);
-  std::vector<char*> envp;
-  for (auto& e : envStrings) envp.push_back(e.data());
-  envp.push_back(nullptr);
-  ChildRun run;
-  const auto start = Clock::now();
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0) return run;
-  int status = 0;
-  rusage usage{};
-  if (wait4(pid, &status, 0, &usage) != pid) return run;
-  run.wall = std::chrono::duration<double>(Clock::now() - start).count();
-  run.cpu = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
-  run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-  return run;
 }
 
 // An X server on `display` (":21"), started here unless one runs there; 0 when
