@@ -31,7 +31,10 @@ CSamplePlayerDlg::CSamplePlayerDlg(IUserPrompt& prompt, MainWindowOptions option
   setWindowIcon(QIcon::fromTheme(MOTREVIX_APP_ID, QIcon(":/motrevix/" MOTREVIX_APP_ID ".svg")));
   m_playbackTimer.setInterval(kPlaybackPeriodMs);
   qApp->installEventFilter(this);
-  connect(&m_playbackTimer, &QTimer::timeout, this, [this] { OnTimer(IDT_PLAYBACK); });
+  m_tickClock.start();
+  connect(&m_playbackTimer, &QTimer::timeout, this, [this] {
+    if (m_tickPacing.OnTimer(m_tickClock.elapsed())) OnTimer(IDT_PLAYBACK);
+  });
   InitDialog();
 }
 
@@ -86,6 +89,11 @@ void CSamplePlayerDlg::SetUpVideo() {
   m_pFrontHost->setGeometry(20, 98, 633, 354);
   m_pFrontHost->show();
   m_pFrontHost->Surface()->show();
+  connect(m_pFrontHost->Surface(), &CVideoSurfaceWidget::PictureArrived, this, [this] {
+    // A tick released after its timer stopped would act on a stopped graph.
+    if (m_tickPacing.OnPicture(m_tickClock.elapsed()) && m_playbackTimer.isActive())
+      OnTimer(IDT_PLAYBACK);
+  });
 
   m_pRearHost = new CRearViewDlg(this);
   m_pRearHost->setGeometry(675, 265, 310, 233);

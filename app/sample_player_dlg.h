@@ -11,6 +11,7 @@
 // the command router; the features register them in features.cpp.
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QPixmap>
 #include <QPoint>
@@ -25,6 +26,7 @@
 #include "app/command_router.h"
 #include "app/scroll_codes.h"
 #include "app/skin_face_sets.h"
+#include "app/tick_pacing.h"
 #include "catalog/listing_state.h"
 #include "catalog/recording_entry.h"
 #include "platform/network_state.h"
@@ -303,6 +305,9 @@ class CSamplePlayerDlg : public QDialog {
   std::unique_ptr<repair::IProcessLauncher> m_pRepairLauncher;
   std::unique_ptr<MountWatcher> m_pMountWatcher;
   QTimer m_playbackTimer;
+  // The tick's work rides on the front picture's round while pictures play.
+  TickPacing m_tickPacing;
+  QElapsedTimer m_tickClock;
   QString m_strLoadedMapPage;
   // Drawn under the controls; null in full screen (black).
   QPixmap m_background;

@@ -12,11 +12,41 @@
 namespace motrevix {
 
 CMapView::CMapView(QWidget* parent) : QWebEngineView(parent) {
-  // The page is local; its map tiles come from the tile server.
-  settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+  // No page yet: the browser engine (its processes, threads and memory) starts
+  // with the first page load, and not at all for a run that shows no map.
   connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) {
     if (ok) DrawTrack();
   });
+}
+
+void CMapView::MakePage() {
+  // The page is local; its map tiles come from the tile server.
+  settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+  if (pageMade_) return;
+  pageMade_ = true;
+  // Shown before the page existed: the page learns it now.
+  page()->setVisible(isVisible());
+}
+
+void CMapView::showEvent(QShowEvent* event) {
+  if (pageMade_)
+    QWebEngineView::showEvent(event);
+  else
+    QWidget::showEvent(event);  // the base would make the page
+}
+
+void CMapView::hideEvent(QHideEvent* event) {
+  if (pageMade_)
+    QWebEngineView::hideEvent(event);
+  else
+    QWidget::hideEvent(event);
+}
+
+void CMapView::closeEvent(QCloseEvent* event) {
+  if (pageMade_)
+    QWebEngineView::closeEvent(event);
+  else
+    QWidget::closeEvent(event);
 }
 
 QString CMapView::PagePath() {
@@ -24,7 +54,10 @@ QString CMapView::PagePath() {
   return QString::fromStdString(FindMapPage(folder).string());
 }
 
-void CMapView::Navigate(const QString& path) { load(QUrl::fromLocalFile(path)); }
+void CMapView::Navigate(const QString& path) {
+  MakePage();
+  load(QUrl::fromLocalFile(path));
+}
 
 void CMapView::ExecuteScript(const std::string& command, ScriptResult done) {
   const std::optional<ScriptCall> call = ParseScriptCommand(command);
@@ -36,6 +69,12 @@ void CMapView::ExecuteScript(const std::string& command, ScriptResult done) {
 }
 
 void CMapView::CallPageFunction(const ScriptCall& call, ScriptResult done) {
+  // Before the first load there is no page to call: the call fails as on a
+  // blank page.
+  if (!pageMade_) {
+    if (done) done(QString());
+    return;
+  }
   const QString source = QString::fromStdString(ScriptCallSource(call));
   if (!done) {
     page()->runJavaScript(source);

@@ -4,7 +4,8 @@
 // to the page by calling its global functions with string arguments:
 // DrawCurrent(lat, lng) for the position at the play position, DrawTrack(lat1,
 // lng1, lat2, lng2, ...) for the trip of the open recording, which is drawn
-// again whenever the page loads.
+// again whenever the page loads. The page itself, and with it the browser
+// engine, is made on the first load.
 
 #include <QString>
 #include <QWebEngineView>
@@ -43,10 +44,18 @@ class CMapView : public QWebEngineView {
   void SetTrack(std::vector<GeoPosition> track);
   const std::vector<GeoPosition>& Track() const { return track_; }
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void DrawTrack();
+  // The page, made on the first load.
+  void MakePage();
 
   std::vector<GeoPosition> track_;
+  bool pageMade_ = false;
 };
 
 }  // namespace motrevix

@@ -31,14 +31,31 @@ QSize CVideoSurfaceWidget::ClientSize() const {
 void CVideoSurfaceWidget::SetVideoPosition(const QRect& destination, bool) {
   {
     std::lock_guard lock(mutex_);
+    if (destination_ == destination) return;
     destination_ = destination;
   }
   update();
 }
 
 void CVideoSurfaceWidget::RequestRepaint() {
-  // update() belongs to the UI thread: queue it there from any thread.
-  QMetaObject::invokeMethod(this, qOverload<>(&QWidget::update), Qt::QueuedConnection);
+  // update() belongs to the UI thread: queue it there from any thread. The
+  // widget's area in the window keeps the last painted picture, so a request
+  // with no newer picture to show (the main window asks on each of its paints)
+  // would only paint the same picture again: it is dropped.
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        bool first = false;
+        {
+          std::lock_guard lock(mutex_);
+          if (painted_ == presented_) return;
+          first = announced_ != presented_;
+          announced_ = presented_;
+        }
+        update();
+        if (first) emit PictureArrived();
+      },
+      Qt::QueuedConnection);
 }
 
 std::shared_ptr<const QImage> CVideoSurfaceWidget::Picture() const {
@@ -52,9 +69,15 @@ long long CVideoSurfaceWidget::PresentedCount() const {
 }
 
 void CVideoSurfaceWidget::paintEvent(QPaintEvent*) {
-  std::shared_ptr<const QImage> picture = Picture();
+  std::shared_ptr<const QImage> picture;
+  {
+    std::lock_guard lock(mutex_);
+    picture = picture_;
+    painted_ = presented_;
+  }
   QPainter painter(this);
-  painter.fillRect(rect(), Qt::black);
+  const bool covers = picture && !picture->isNull() && !picture->hasAlphaChannel();
+  if (!covers) painter.fillRect(rect(), Qt::black);
   if (picture && !picture->isNull()) painter.drawImage(rect(), *picture);
 }
 

@@ -26,6 +26,10 @@ class CVideoSurfaceWidget : public QWidget, public IVideoSurface {
   std::shared_ptr<const QImage> Picture() const;
   long long PresentedCount() const;
 
+ signals:
+  // On the UI thread, once a newer picture than the one painted is to be shown.
+  void PictureArrived();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -36,6 +40,8 @@ class CVideoSurfaceWidget : public QWidget, public IVideoSurface {
   QSize clientSize_;
   QRect destination_;
   long long presented_ = 0;
+  long long painted_ = 0;    // the value of presented_ when last painted
+  long long announced_ = 0;  // ... when PictureArrived was last emitted
 };
 
 }  // namespace motrevix

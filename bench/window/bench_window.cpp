@@ -56,19 +56,36 @@ struct PlayResult {
   long long dropped[2] = {0, 0};
   double playCpu = 0;
   double playWall = 0;
+  long long repaints = 0;  // the main window's paint-and-flush rounds while playing
+};
+
+// Counts the paint-and-flush rounds of the main window (its update requests).
+class RepaintCounter : public QObject {
+ public:
+  explicit RepaintCounter(QObject* window) : window_(window) {}
+  long long rounds = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::UpdateRequest && watched == window_) ++rounds;
+    return false;
+  }
+
+ private:
+  QObject* window_;
 };
 
 bool WriteResult(const std::string& path, const PlayResult& r) {
   std::ofstream out(path);
   out << r.presented[0] << ' ' << r.dropped[0] << ' ' << r.presented[1] << ' ' << r.dropped[1]
-      << ' ' << r.playCpu << ' ' << r.playWall << '\n';
+      << ' ' << r.playCpu << ' ' << r.playWall << ' ' << r.repaints << '\n';
   return static_cast<bool>(out);
 }
 
 bool ReadResult(const std::string& path, PlayResult& r) {
   std::ifstream in(path);
   return static_cast<bool>(in >> r.presented[0] >> r.dropped[0] >> r.presented[1] >> r.dropped[1] >>
-                           r.playCpu >> r.playWall);
+                           r.playCpu >> r.playWall >> r.repaints);
 }
 
 PlayResult CountersOf(motrevix::CPlaybackGraph& graph) {
@@ -128,6 +145,8 @@ int PlayInWindow(int argc, char* argv[], const std::string& file, double rate, b
   motrevix::CSamplePlayerDlg window(prompt, options);
   prompt.SetParent(&window);
   window.SetListedRows(list.rows, list.folder);
+  RepaintCounter repaints(&window);
+  window.installEventFilter(&repaints);
   PlayResult result;
   double cpuBefore = 0;
   Clock::time_point wallBefore;
@@ -136,6 +155,7 @@ int PlayInWindow(int argc, char* argv[], const std::string& file, double rate, b
   QTimer::singleShot(0, &window, [&] {
     cpuBefore = SelfCpu();
     wallBefore = Clock::now();
+    repaints.rounds = 0;
     window.OnPlayPause();
   });
   QTimer poll;
@@ -155,6 +175,7 @@ int PlayInWindow(int argc, char* argv[], const std::string& file, double rate, b
       result = CountersOf(*graph);
       result.playWall = std::chrono::duration<double>(Clock::now() - wallBefore).count();
       result.playCpu = SelfCpu() - cpuBefore;
+      result.repaints = repaints.rounds;
       finished = true;
       window.done(QDialog::Accepted);
     }
@@ -184,9 +205,9 @@ pid_t StartXvfb(const std::string& display) {
 void PrintRun(const char* what, const ChildRun& run, const PlayResult& r) {
   std::printf(
       "  %-8s cpu %6.2f s (while playing %6.2f s), wall %6.2f s; front presented %lld dropped "
-      "%lld, rear presented %lld dropped %lld\n",
+      "%lld, rear presented %lld dropped %lld; main window repaints %lld\n",
       what, run.cpu, r.playCpu, r.playWall, r.presented[0], r.dropped[0], r.presented[1],
-      r.dropped[1]);
+      r.dropped[1], r.repaints);
 }
 
 }  // namespace

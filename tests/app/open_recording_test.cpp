@@ -1,8 +1,15 @@
 // The open procedure on generated recordings: one and two channels, with and
 // without GPS, online and offline, and a list whose rows fail.
+#include <unistd.h>
+
 #include <QAbstractButton>
+#include <QSignalSpy>
 #include <QSlider>
+#include <QWebEnginePage>
 #include <QWebEngineView>
+#include <filesystem>
+#include <fstream>
+#include <string>
 
 #include "app/app_globals.h"
 #include "app/control_ids.h"
@@ -10,12 +17,26 @@
 #include "catalog/recording_listing.h"
 #include "playback/sound_volume.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/process_events.h"
 #include "tests/support/recording_prompt.h"
 
 namespace motrevix::test {
 namespace {
 
 using OpenRecordingTest = MainWindowTest;
+
+// The browser engine's helper processes this test program has started.
+int BrowserEngineProcesses() {
+  int count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    std::ifstream stat(entry.path() / "stat");
+    std::string pid, name, state;
+    long parent = 0;
+    if (!(stat >> pid >> name >> state >> parent)) continue;
+    if (parent == ::getpid() && name.find("QtWebEngine") != std::string::npos) ++count;
+  }
+  return count;
+}
 
 TEST_F(OpenRecordingTest, SetsPanesGpsStateAndMapButton) {
   const struct {
@@ -128,6 +149,40 @@ TEST_F(OpenRecordingTest, ARecordingWhoseNameIsNotUtf8IsListedAndPlays) {
   window.OnPlayPause();
   EXPECT_EQ(window.m_bRecordingLoaded, 1);
   EXPECT_EQ(window.Player().GetState(), PlayState::Running);
+}
+
+// The map page and its browser engine start only when a map is to be shown:
+// playing offline, or a recording without GPS, starts no engine; going online
+// with a GPS recording loads the page, which then draws the trip.
+TEST_F(OpenRecordingTest, TheBrowserEngineStartsWithTheFirstMapShown) {
+  const auto noGps = MakeRecording({2, false}, "nogps.AVI");
+  const auto gps = MakeRecording({2, true}, "gps.AVI");
+  MainWindowOptions offline;
+  offline.forceOnline = false;
+  CSamplePlayerDlg& window = Window(offline);
+  window.show();
+  for (const auto& file : {noGps, gps}) {
+    ASSERT_TRUE(window.OpenRecording(QString::fromStdString(file.string())));
+    window.OnPlayPause();
+    WaitFor([] { return false; }, 700);
+    EXPECT_EQ(BrowserEngineProcesses(), 0) << file;
+    window.OnStop();
+  }
+  StartOver();
+  MainWindowOptions online;
+  online.forceOnline = true;
+  CSamplePlayerDlg& mapped = Window(online);
+  mapped.show();
+  QSignalSpy loaded(mapped.MapView(), &QWebEngineView::loadFinished);
+  ASSERT_TRUE(mapped.OpenRecording(QString::fromStdString(gps.string())));
+  ASSERT_TRUE(loaded.wait(60000));
+  EXPECT_TRUE(loaded.takeFirst().at(0).toBool());
+  EXPECT_GT(BrowserEngineProcesses(), 0);
+  bool drawn = false;
+  mapped.MapView()->page()->runJavaScript(
+      "trackLine ? trackLine.getLatLngs().length : 0",
+      [&](const QVariant& points) { drawn = points.toInt() > 0; });
+  EXPECT_TRUE(WaitFor([&] { return drawn; }, 10000));
 }
 
 }  // namespace

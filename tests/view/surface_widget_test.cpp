@@ -69,5 +69,56 @@ TEST_F(SurfaceWidgets, TheRearReattachedToANewWidgetShowsTheRearPictures) {
   controller_.Close();
 }
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+TEST(SurfaceWidgetRepaints, OnlyANewPictureIsPaintedAgain) {
+  CVideoSurfaceWidget surface("Video window1", nullptr);
+  surface.resize(64, 36);
+  surface.show();
+  PaintCounter counter;
+  surface.installEventFilter(&counter);
+  int arrived = 0;
+  QObject::connect(&surface, &CVideoSurfaceWidget::PictureArrived, [&] { ++arrived; });
+  ASSERT_TRUE(WaitFor([&] { return surface.isVisible(); }));
+  WaitFor([] { return false; }, 100);
+  counter.paints = 0;
+
+  QImage red(64, 36, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  surface.PresentPicture(std::make_shared<const QImage>(red), 0);
+  surface.RequestRepaint();  // asked again before the picture is painted
+  ASSERT_TRUE(WaitFor([&] { return counter.paints > 0; }));
+  WaitFor([] { return false; }, 100);
+  EXPECT_EQ(counter.paints, 1);
+  EXPECT_EQ(arrived, 1);
+  EXPECT_EQ(surface.grab().toImage().pixelColor(10, 10), QColor(Qt::red));
+  counter.paints = 0;  // grab() paints as well
+
+  // Asked to repaint with nothing newer (the main window asks on each paint of
+  // its own) or placed at the same rectangle again: the painted picture stands.
+  surface.SetVideoPosition(QRect(0, 0, 64, 36), false);
+  ASSERT_TRUE(WaitFor([&] { return counter.paints == 1; }));
+  surface.RequestRepaint();
+  surface.SetVideoPosition(QRect(0, 0, 64, 36), false);
+  WaitFor([] { return false; }, 150);
+  EXPECT_EQ(counter.paints, 1);
+  EXPECT_EQ(arrived, 1);
+
+  // A picture taken away paints the surface black.
+  surface.PresentPicture(nullptr, 0);
+  ASSERT_TRUE(WaitFor([&] { return arrived == 2; }));
+  EXPECT_EQ(surface.grab().toImage().pixelColor(10, 10), QColor(Qt::black));
+}
+
 }  // namespace
 }  // namespace motrevix::test
