@@ -4,7 +4,8 @@
 // it with headless surfaces of the panes' sizes, as bench-playback does. Each runs
 // in a process of its own (this program started again), at rate 1.0 and at 2.0;
 // it prints the whole-process CPU time of each, the ratio window / headless, and
-// the pictures presented and dropped on each channel. Both play without sound
+// the pictures presented and dropped on each channel, and the main window's
+// paint-and-flush rounds (one per picture is the least). Both play without sound
 // (the null output), so that only the pictures differ.
 // Usage: bench-window [--file RECORDING] [--seconds N] [--display :N] [--hide-map]
 //   --display :N starts Xvfb there unless a server runs on it; otherwise the
