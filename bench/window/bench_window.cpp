@@ -7,7 +7,9 @@
 // the pictures presented and dropped on each channel, and the main window's
 // paint-and-flush rounds (one per picture is the least). Both play without sound
 // (the null output), so that only the pictures differ.
-// Usage: bench-window [--file RECORDING] [--seconds N] [--display :N] [--hide-map]
+// Usage: bench-window [--file RECORDING] [--seconds N] [--display :N] [--runs N] [--hide-map]
+//   --runs N plays each kind N times per rate and prints the median ratios (the
+//   CPU time of one play varies by several per cent from run to run).
 //   --display :N starts Xvfb there unless a server runs on it; otherwise the
 //   window goes to $DISPLAY. --hide-map hides the map page while playing, to
 //   show what the page costs.
@@ -20,6 +22,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWebEngineView>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -203,6 +206,12 @@ pid_t StartXvfb(const std::string& display) {
   return fs::exists(socket) ? pid : -1;
 }
 
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
 void PrintRun(const char* what, const ChildRun& run, const PlayResult& r) {
   std::printf(
       "  %-8s cpu %6.2f s (while playing %6.2f s), wall %6.2f s; front presented %lld dropped "
@@ -218,6 +227,7 @@ int main(int argc, char* argv[]) {
   int seconds = 30;
   double rate = 1.0;
   bool hideMap = false;
+  int runs = 1;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
@@ -233,10 +243,14 @@ int main(int argc, char* argv[]) {
       rate = std::stod(argv[++i]);
     else if (arg == "--result" && hasValue)
       resultPath = argv[++i];
+    else if (arg == "--runs" && hasValue)  // plays of each kind per rate; the median is printed
+      runs = std::max(1, std::stoi(argv[++i]));
     else if (arg == "--hide-map")  // the window's share without the map page
       hideMap = true;
     else {
-      std::fprintf(stderr, "Usage: bench-window [--file RECORDING] [--seconds N] [--display :N]\n");
+      std::fprintf(
+          stderr,
+          "Usage: bench-window [--file RECORDING] [--seconds N] [--display :N] [--runs N]\n");
       return 2;
     }
   }
@@ -278,30 +292,39 @@ int main(int argc, char* argv[]) {
   int status = 0;
   for (const double r : {1.0, 2.0}) {
     const std::string rateText = std::to_string(r);
-    PlayResult windowed, headless;
-    const std::string windowResult = (work / "window.txt").string();
-    const std::string headlessResult = (work / "headless.txt").string();
-    std::vector<std::string> windowArgs = {self.string(), "--child", "window",   "--file",    file,
-                                           "--rate",      rateText,  "--result", windowResult};
-    if (hideMap) windowArgs.push_back("--hide-map");
-    const ChildRun window = RunChild(windowArgs, env);
-    const ChildRun plain = RunChild({self.string(), "--child", "headless", "--file", file, "--rate",
-                                     rateText, "--result", headlessResult},
-                                    env);
-    if (!window.ok || !ReadResult(windowResult, windowed) || !plain.ok ||
-        !ReadResult(headlessResult, headless)) {
-      std::fprintf(stderr, "bench-window: a play at %.1f failed\n", r);
-      status = 1;
-      continue;
+    std::vector<double> wholeRatios, playingRatios;
+    for (int run = 1; run <= runs; ++run) {
+      PlayResult windowed, headless;
+      const std::string windowResult = (work / "window.txt").string();
+      const std::string headlessResult = (work / "headless.txt").string();
+      std::vector<std::string> windowArgs = {self.string(), "--child",  "window",
+                                             "--file",      file,       "--rate",
+                                             rateText,      "--result", windowResult};
+      if (hideMap) windowArgs.push_back("--hide-map");
+      const ChildRun window = RunChild(windowArgs, env);
+      const ChildRun plain = RunChild({self.string(), "--child", "headless", "--file", file,
+                                       "--rate", rateText, "--result", headlessResult},
+                                      env);
+      if (!window.ok || !ReadResult(windowResult, windowed) || !plain.ok ||
+          !ReadResult(headlessResult, headless)) {
+        std::fprintf(stderr, "bench-window: a play at %.1f failed\n", r);
+        status = 1;
+        continue;
+      }
+      std::printf("rate %.1f, run %d of %d:\n", r, run, runs);
+      PrintRun("window", window, windowed);
+      PrintRun("headless", plain, headless);
+      wholeRatios.push_back(window.cpu / plain.cpu);
+      playingRatios.push_back(windowed.playCpu / headless.playCpu);
+      std::printf(
+          "  ratio window / headless: whole process %.2f, while playing %.2f (target <= 1.3; "
+          "target: 0 dropped)\n",
+          wholeRatios.back(), playingRatios.back());
+      std::fflush(stdout);
     }
-    std::printf("rate %.1f:\n", r);
-    PrintRun("window", window, windowed);
-    PrintRun("headless", plain, headless);
-    std::printf(
-        "  ratio window / headless: whole process %.2f, while playing %.2f (target <= 1.3; "
-        "target: 0 dropped)\n",
-        window.cpu / plain.cpu, windowed.playCpu / headless.playCpu);
-    std::fflush(stdout);
+    if (runs > 1 && !wholeRatios.empty())
+      std::printf("rate %.1f: median of %zu runs: whole process %.2f, while playing %.2f\n", r,
+                  wholeRatios.size(), Median(wholeRatios), Median(playingRatios));
   }
   if (xvfb > 0) {
     kill(xvfb, SIGTERM);
