@@ -11,7 +11,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -20,6 +19,7 @@
 #include <vector>
 
 #include "bench/support/child_cpu.h"
+#include "bench/support/median.h"
 #include "playback/headless_video_surface.h"
 #include "playback/null_sound_output.h"
 #include "playback/playback_controller.h"
@@ -33,14 +33,10 @@ extern char** environ;
 namespace {
 namespace fs = std::filesystem;
 using motrevix::bench::ChildRun;
+using motrevix::bench::Median;
 using motrevix::bench::RunChild;
 using motrevix::bench::SelfCpu;
 using Clock = std::chrono::steady_clock;
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 motrevix::ComponentOptions Headless() {
   motrevix::ComponentOptions options;

@@ -36,6 +36,7 @@
 #include "app/scene_graph_backend.h"
 #include "app/startup_list.h"
 #include "bench/support/child_cpu.h"
+#include "bench/support/median.h"
 #include "playback/headless_video_surface.h"
 #include "playback/null_sound_output.h"
 #include "playback/playback_controller.h"
@@ -49,6 +50,7 @@ extern char** environ;
 namespace {
 namespace fs = std::filesystem;
 using motrevix::bench::ChildRun;
+using motrevix::bench::Median;
 using motrevix::bench::RunChild;
 using motrevix::bench::SelfCpu;
 using Clock = std::chrono::steady_clock;
@@ -204,12 +206,6 @@ pid_t StartXvfb(const std::string& display) {
   for (int i = 0; i < 100 && !fs::exists(socket); ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   return fs::exists(socket) ? pid : -1;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 void PrintRun(const char* what, const ChildRun& run, const PlayResult& r) {
